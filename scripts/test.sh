@@ -7,7 +7,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 
 echo "== build and test"
-"$here/scripts/build.sh" "$here/build"
+"$here/scripts/build.sh" "$here/build" -DVANTRELLE_WERROR=ON
 ctest --test-dir "$here/build" --output-on-failure -j "$jobs"
 
 echo "== build and test with ASan and UBSan"
