@@ -146,6 +146,7 @@ bool processEntry()
     if (!seekTo(extraction.blockStart + h.headerSize)) return false;
     extraction.packedLeft = h.packedSize;
     extraction.unpackedLeft = h.unpackedSize;
+    extraction.damaged = false;
     if (h.method == storedMethod) {
         if (extraction.found) extraction.outputCount = readDataArea(extraction.output, h.unpackedSize);
     } else {
@@ -154,7 +155,7 @@ bool processEntry()
     }
     if (!extraction.found) return true;
     uint32_t crc = ~crc32Update(0xFFFFFFFFu, extraction.output, h.unpackedSize);
-    return crc == h.fileCrc && extraction.outputCount == h.unpackedSize;
+    return crc == h.fileCrc && extraction.outputCount == h.unpackedSize && !extraction.damaged;
 }
 
 void finishCall()

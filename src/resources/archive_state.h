@@ -43,6 +43,7 @@ struct ExtractionState {
     uint32_t outputCount = 0;
     uint32_t packedLeft = 0;
     int64_t unpackedLeft = 0;
+    bool damaged = false;  // the decoder consumed bits past the end of the data area
     uint8_t* window = nullptr;
 };
 

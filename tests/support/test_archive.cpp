@@ -1,8 +1,12 @@
 #include "support/test_archive.h"
 
+#include "resources/archive_reader.h"
 #include "resources/crc32.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <iterator>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -186,6 +190,11 @@ void RarStreamWriter::tableRead(uint32_t headerBits, int headerBitCount, const s
 void RarStreamWriter::lzTables(const std::vector<uint8_t>& lengths, bool delta)
 {
     tableRead(delta ? 1 : 0, 2, lengths);
+    useLzLengths(lengths);
+}
+
+void RarStreamWriter::useLzLengths(const std::vector<uint8_t>& lengths)
+{
     codes_.assign(3, CanonicalCode({}));
     codes_[0] = CanonicalCode(std::vector<uint8_t>(lengths.begin(), lengths.begin() + 298));
     codes_[1] = CanonicalCode(std::vector<uint8_t>(lengths.begin() + 298, lengths.begin() + 346));
@@ -195,12 +204,62 @@ void RarStreamWriter::lzTables(const std::vector<uint8_t>& lengths, bool delta)
 void RarStreamWriter::audioTables(int channels, const std::vector<uint8_t>& lengths, bool delta)
 {
     tableRead(0x8 | (delta ? 4 : 0) | uint32_t(channels - 1), 4, lengths);
+    useAudioLengths(channels, lengths);
+}
+
+void RarStreamWriter::useAudioLengths(int channels, const std::vector<uint8_t>& lengths)
+{
     codes_.assign(3 + channels, CanonicalCode({}));
     for (int c = 0; c < channels; ++c)
         codes_[3 + c] = CanonicalCode(std::vector<uint8_t>(lengths.begin() + c * 257, lengths.begin() + (c + 1) * 257));
 }
 
 void RarStreamWriter::symbol(int table, uint32_t symbol) { codes_.at(table).write(out_, symbol); }
+
+namespace {
+
+const uint32_t lengthBase[28] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 12, 14, 16, 20,
+                                 24, 28, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224};
+const int lengthBits[28] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5};
+
+// The slot and extra value of a length above its base.
+std::pair<uint32_t, uint32_t> lengthSlot(uint32_t value)
+{
+    for (int slot = 27; slot >= 0; --slot)
+        if (lengthBase[slot] <= value && value - lengthBase[slot] < (1u << lengthBits[slot])) return {slot, value - lengthBase[slot]};
+    throw std::logic_error("length not encodable");
+}
+
+}  // namespace
+
+void RarStreamWriter::match(uint32_t length, uint32_t distance)
+{
+    uint32_t bonus = (distance >= 0x40000) + (distance >= 0x2000);
+    if (length < 3 + bonus) throw std::logic_error("match too short");
+    auto [slot, extraValue] = lengthSlot(length - bonus - 3);
+    symbol(0, 270 + slot);
+    out_.put(extraValue, lengthBits[slot]);
+    uint32_t base = 0, code = 0;
+    int bits = 0;
+    for (uint32_t c = 0, b = 0; c < 48; ++c) {
+        int cBits = c < 4 ? 0 : (c < 34 ? int(c / 2 - 1) : 16);
+        if (b + 1 <= distance) base = b, code = c, bits = cBits;
+        b += 1u << cBits;
+    }
+    if (distance - base - 1 >= (1u << bits)) throw std::logic_error("distance not encodable");
+    symbol(1, code);
+    out_.put(distance - base - 1, bits);
+}
+
+void RarStreamWriter::repeatDistance(uint32_t symbolValue, uint32_t length, uint32_t distance)
+{
+    uint32_t bonus = (distance >= 0x40000) + (distance >= 0x2000) + (distance >= 0x101);
+    if (length < 2 + bonus) throw std::logic_error("repeat too short");
+    auto [slot, extraValue] = lengthSlot(length - bonus - 2);
+    symbol(0, symbolValue);
+    symbol(2, slot);
+    out_.put(extraValue, lengthBits[slot]);
+}
 
 std::vector<uint8_t> flatLzLengths()
 {
@@ -209,6 +268,42 @@ std::vector<uint8_t> flatLzLengths()
     std::fill(lengths.begin() + 298, lengths.begin() + 346, 6);
     std::fill(lengths.begin() + 346, lengths.end(), 5);
     return lengths;
+}
+
+void OutputModel::match(uint32_t length, uint32_t distance)
+{
+    for (uint32_t i = 0; i < length; ++i) out_.push_back(out_.at(out_.size() - distance));
+}
+
+bool unarAvailable() { return std::system("command -v unar >/dev/null 2>&1") == 0; }
+
+std::optional<Bytes> unarExtract(const std::string& archivePath, const std::string& entryName)
+{
+    TempFile dir{"unar"};
+    std::filesystem::create_directories(dir.path());
+    std::string command = "unar -q -f -D -o '" + dir.path() + "' '" + archivePath + "' >/dev/null 2>&1";
+    int status = std::system(command.c_str());
+    std::string relative = entryName;
+    std::replace(relative.begin(), relative.end(), '\\', '/');
+    std::ifstream in(std::filesystem::path(dir.path()) / relative, std::ios::binary);
+    std::optional<Bytes> result;
+    if (status == 0 && in) result = Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::error_code ignored;
+    std::filesystem::remove_all(dir.path(), ignored);
+    return result;
+}
+
+ExtractResult extractFrom(const Bytes& archive, const char* name)
+{
+    TempFile file{"extract"};
+    ExtractResult out;
+    if (!file.write(archive)) return out;
+    uint8_t* data = nullptr;
+    uint32_t size = 0;
+    out.result = extractFile(name, file.path().c_str(), &data, &size);
+    if (data) out.bytes.assign(data, data + size);
+    delete[] data;
+    return out;
 }
 
 TempFile::TempFile(const std::string& stem)

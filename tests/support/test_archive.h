@@ -83,8 +83,16 @@ public:
     // Low level: the 2 (LZ) or 4 (audio) header bits, then the lengths with a flat bit-length code.
     void tableRead(uint32_t headerBits, int headerBitCount, const std::vector<uint8_t>& lengths);
 
+    // The codes of a table read the test wrote by hand with bits().
+    void useLzLengths(const std::vector<uint8_t>& lengths);
+    void useAudioLengths(int channels, const std::vector<uint8_t>& lengths);
+
     void literal(uint32_t byte) { symbol(0, byte); }
     void symbol(int table, uint32_t symbol);  // table: 0 literal/length, 1 distance, 2 repeat, or 3+c audio c
+    // A match by symbols 270..297, length as the decoder will copy it (its distance bonus included).
+    void match(uint32_t length, uint32_t distance);
+    // Symbols 257..260: one of the last four distances, with the length as copied.
+    void repeatDistance(uint32_t symbol, uint32_t length, uint32_t distance);
     void extra(uint32_t value, int bitCount) { out_.put(value, bitCount); }
     void bits(uint32_t value, int bitCount) { out_.put(value, bitCount); }
 
@@ -99,6 +107,30 @@ private:
 
 // Flat LZ lengths: every literal/length symbol 9 bits, distance 6 bits, repeat-length 5 bits.
 std::vector<uint8_t> flatLzLengths();
+
+// Applies LZ operations to a plain buffer: what a decoder must produce.
+class OutputModel {
+public:
+    void literal(uint8_t byte) { out_.push_back(byte); }
+    void literals(const std::string& text) { out_.insert(out_.end(), text.begin(), text.end()); }
+    void match(uint32_t length, uint32_t distance);
+    const Bytes& bytes() const { return out_; }
+
+private:
+    Bytes out_;
+};
+
+// The independent decoder: unar extracts one entry of an archive (path inside the archive with
+// backslashes). Empty when unar is missing or fails.
+bool unarAvailable();
+std::optional<Bytes> unarExtract(const std::string& archivePath, const std::string& entryName);
+
+// extractFile over archive bytes written to a temporary file.
+struct ExtractResult {
+    int result = 0;
+    Bytes bytes;
+};
+ExtractResult extractFrom(const Bytes& archive, const char* name);
 
 // A file that removes itself.
 class TempFile {
