@@ -70,7 +70,10 @@ bool gather(const std::string& argument, std::vector<InputFile>& files) {
         return true;
     }
     if (fs::is_regular_file(root, ec)) {
-        files.push_back({root.filename().string(), root});
+        // A relative path that stays below the current folder keeps its folders in the name.
+        const fs::path normal = root.lexically_normal();
+        const bool keepPath = normal.is_relative() && !normal.empty() && *normal.begin() != "..";
+        files.push_back({entryNameOf(keepPath ? normal : root.filename()), root});
         return true;
     }
     std::fprintf(stderr, "ssdpack: cannot read %s: no such file or folder\n", argument.c_str());
