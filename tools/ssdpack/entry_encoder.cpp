@@ -4,6 +4,8 @@
 
 #include "rar_constants.h"
 
+namespace ssdpack {
+
 namespace {
 
 constexpr size_t lzBlockTokens = 32768;
@@ -225,3 +227,5 @@ std::vector<uint8_t> EncoderSession::encode(const uint8_t* data, size_t size, co
     if (statsOut) *statsOut = stats;
     return out.finish();
 }
+
+}  // namespace ssdpack
