@@ -63,9 +63,9 @@ bool extractEntry(const std::string& archive, const std::string& name, std::vect
     return true;
 }
 
-bool writeFile(const fs::path& path, const std::vector<uint8_t>& bytes, std::string& why) {
+bool writeFile(const fs::path& path, const std::vector<uint8_t>& bytes, std::string& why, bool makeFolders = true) {
     std::error_code ec;
-    if (path.has_parent_path()) fs::create_directories(path.parent_path(), ec);
+    if (makeFolders && path.has_parent_path()) fs::create_directories(path.parent_path(), ec);
     FILE* f = std::fopen(path.c_str(), "wb");
     bool ok = f && (bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size());
     if (f) ok = (std::fclose(f) == 0) && ok;
@@ -111,7 +111,8 @@ int extractOne(const std::string& archive, const std::string& name, const std::s
         std::fprintf(stderr, "ssdpack: refusing to write outside the current folder: %s\n", name.c_str());
         return 1;
     }
-    if (!writeFile(out.empty() ? pathOfEntry(".", name) : fs::path(out), bytes, why)) {
+    // The entry's own folders are made; a path the user gave must lead to an existing folder.
+    if (!writeFile(out.empty() ? pathOfEntry(".", name) : fs::path(out), bytes, why, out.empty())) {
         std::fprintf(stderr, "ssdpack: %s\n", why.c_str());
         return 1;
     }
