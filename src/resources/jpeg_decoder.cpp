@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <jpeglib.h>
 
+#include "resources/resource_file.h"
+
 
 namespace {
 
@@ -156,5 +158,15 @@ bool decodeJpegBytes(const uint8_t* data, size_t size, Image& image)
     jpeg_destroy_decompress(&job.cinfo);
     if (decoded)
         image = std::move(job.image);
+    return decoded;
+}
+
+bool decodeJpeg(const char* name, Image& image)
+{
+    ResourceFile file;
+    if (!file.open(name))
+        return false;
+    bool decoded = decodeJpegBytes(file.data(), file.size(), image);
+    file.close();
     return decoded;
 }

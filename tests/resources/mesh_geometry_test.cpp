@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "render/gl_extensions.h"
+#include "support/archive_gl_test.h"
 #include "support/gl_feedback.h"
+#include "support/log_capture.h"
 #include "support/mesh_maker.h"
 #include "support/offscreen_gl.h"
 
@@ -171,6 +173,54 @@ TEST_F(MeshCompile, FeedsUnitOneOnlyWithMultitexture)
 TEST_F(MeshCompile, AnEmptyMeshDrawsNothing)
 {
     EXPECT_TRUE(drawn(compiled(MeshRecipe{})).empty());
+}
+
+class MeshLoad : public ArchiveGLTest {
+protected:
+    void SetUp() override
+    {
+        ArchiveGLTest::SetUp();
+        TestArchive archive;
+        archive.entry(storedEntry("meshes\\tri.dat", makeMeshFile(unitTriangleRecipe())));
+        useArchive(archive);
+    }
+    static size_t trianglesDrawnBy(GLuint list)
+    {
+        return captureFeedback([list] { glCallList(list); }).size();
+    }
+};
+
+TEST_F(MeshLoad, StoresANewListInTheSlotAndLogsDone)
+{
+    LogCapture log;
+    MeshGeometry slot;
+    EXPECT_TRUE(loadGeometry(slot, "meshes\\tri.dat"));
+    EXPECT_EQ(log.written(), "Load mesh <meshes\\tri.dat> ...done\n");
+    ASSERT_NE(slot.displayList, 0u);
+    EXPECT_EQ(trianglesDrawnBy(slot.displayList), 1u);
+}
+
+TEST_F(MeshLoad, TheSameFileTwiceGivesTwoListsAndTheFirstStaysCallable)
+{
+    MeshGeometry slot;
+    loadGeometry(slot, "meshes\\tri.dat");
+    GLuint first = slot.displayList;
+    loadGeometry(slot, "meshes\\tri.dat");
+    EXPECT_NE(slot.displayList, first);
+    EXPECT_TRUE(glIsList(first));
+    EXPECT_EQ(trianglesDrawnBy(first), 1u);
+    EXPECT_EQ(trianglesDrawnBy(slot.displayList), 1u);
+}
+
+TEST_F(MeshLoad, AMissingFileStoresAnEmptyList)
+{
+    LogCapture log;
+    MeshGeometry slot{12345};
+    EXPECT_TRUE(loadGeometry(slot, "meshes\\none.dat"));
+    EXPECT_EQ(log.written(), "Load mesh <meshes\\none.dat> ...done\n");
+    EXPECT_NE(slot.displayList, 12345u);
+    EXPECT_TRUE(glIsList(slot.displayList));
+    EXPECT_EQ(trianglesDrawnBy(slot.displayList), 0u);
 }
 
 }  // namespace
