@@ -195,7 +195,7 @@ TEST_F(MeshLoad, StoresANewListInTheSlotAndLogsDone)
     LogCapture log;
     MeshGeometry slot;
     EXPECT_TRUE(loadGeometry(slot, "meshes\\tri.dat"));
-    EXPECT_EQ(log.written(), "Load mesh <meshes\\tri.dat> ...done\n");
+    EXPECT_EQ(log.text(), "Load mesh <meshes\\tri.dat> ...done\n");
     ASSERT_NE(slot.displayList, 0u);
     EXPECT_EQ(trianglesDrawnBy(slot.displayList), 1u);
 }
@@ -217,7 +217,7 @@ TEST_F(MeshLoad, AMissingFileStoresAnEmptyList)
     LogCapture log;
     MeshGeometry slot{12345};
     EXPECT_TRUE(loadGeometry(slot, "meshes\\none.dat"));
-    EXPECT_EQ(log.written(), "Load mesh <meshes\\none.dat> ...done\n");
+    EXPECT_EQ(log.text(), "Load mesh <meshes\\none.dat> ...done\n");
     EXPECT_NE(slot.displayList, 12345u);
     EXPECT_TRUE(glIsList(slot.displayList));
     EXPECT_EQ(trianglesDrawnBy(slot.displayList), 0u);

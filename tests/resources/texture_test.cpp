@@ -61,7 +61,7 @@ TEST_F(TextureLoad, UploadsAMipmappedPictureTopRowLastAndLogsDone)
     LogCapture log;
     Texture texture = 0;
     ASSERT_TRUE(loadTexture(texture, "pic.jpg"));
-    EXPECT_EQ(log.written(), "Load texture <pic.jpg> ...done\n");
+    EXPECT_EQ(log.text(), "Load texture <pic.jpg> ...done\n");
     ASSERT_NE(texture, 0u);
     GLint bound = 0;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
@@ -99,7 +99,7 @@ TEST_F(TextureLoad, DetailTexturesLogTheirOwnText)
     Texture detail = 0;
     EXPECT_TRUE(loadDetailTexture(detail, "pic.jpg"));
     EXPECT_NE(detail, 0u);
-    EXPECT_EQ(log.written(), "Load detail texture <pic.jpg> ...done\n");
+    EXPECT_EQ(log.text(), "Load detail texture <pic.jpg> ...done\n");
 }
 
 struct FailedLoad {
@@ -121,7 +121,7 @@ TEST_F(TextureLoad, AFailedLoadLogsFailedAndMakesNoTextureName)
         LogCapture log;
         Texture field = 4242;
         EXPECT_FALSE(c.detail ? loadDetailTexture(field, c.name) : loadTexture(field, c.name));
-        EXPECT_EQ(log.written(), c.logged);
+        EXPECT_EQ(log.text(), c.logged);
         EXPECT_EQ(field, 4242u) << c.name << ": the field keeps its value";
         glGenTextures(1, &after);
         EXPECT_EQ(after, before + 1) << c.name << ": no texture name was taken in between";
@@ -135,7 +135,7 @@ TEST_F(TextureLoad, LensTexturesHaveOneLevelAndLogNothing)
     Texture slot = 0;
     ASSERT_TRUE(loadLensTexture(slot, "lens.jpg"));
     EXPECT_NE(slot, 0u);
-    EXPECT_EQ(log.written(), "");
+    EXPECT_EQ(log.text(), "");
     EXPECT_EQ(levelWidth(0), 64);
     EXPECT_EQ(levelWidth(1), 0);
     EXPECT_EQ(parameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR);

@@ -1,5 +1,7 @@
 #include "support/gl_feedback.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int cornerFloats = 11;
@@ -56,7 +58,8 @@ std::vector<FeedbackPolygon> captureFeedback(const std::function<void()>& draw, 
 {
     std::vector<GLfloat> buffer(1 << 16);
     glPushAttrib(GL_ALL_ATTRIB_BITS);
-    setUpTransforms();
+    if (!options.keepTransforms)
+        setUpTransforms();
     if (options.litFromFront)
         setUpFrontLight();
     if (options.cullBackFaces) {
@@ -69,4 +72,21 @@ std::vector<FeedbackPolygon> captureFeedback(const std::function<void()>& draw, 
     GLint used = glRenderMode(GL_RENDER);
     glPopAttrib();
     return parse(buffer, used);
+}
+
+FeedbackBox boxAround(const std::vector<FeedbackPolygon>& polygons)
+{
+    FeedbackBox box{1e9f, 1e9f, -1e9f, -1e9f, {0, 0, 0, 0}};
+    bool first = true;
+    for (const FeedbackPolygon& polygon : polygons)
+        for (const FeedbackCorner& corner : polygon) {
+            if (first)
+                std::copy(corner.colour, corner.colour + 4, box.colour);
+            first = false;
+            box.left = std::min(box.left, corner.x);
+            box.right = std::max(box.right, corner.x);
+            box.bottom = std::min(box.bottom, corner.y);
+            box.top = std::max(box.top, corner.y);
+        }
+    return box;
 }

@@ -19,7 +19,16 @@ struct FeedbackOptions {
     // the z component of its unit normal (0 when it faces away).
     bool litFromFront = false;
     bool cullBackFaces = false;
+    // Leave viewport and matrices as the caller set them (window coordinates then follow them).
+    bool keepTransforms = false;
 };
+
+// The smallest rectangle round a set of corners, with the first corner's colour.
+struct FeedbackBox {
+    float left, bottom, right, top;
+    float colour[4];
+};
+FeedbackBox boxAround(const std::vector<FeedbackPolygon>& polygons);
 
 std::vector<FeedbackPolygon> captureFeedback(const std::function<void()>& draw, FeedbackOptions options = {});
 

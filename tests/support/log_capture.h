@@ -1,13 +1,13 @@
 #pragma once
-// Reads back what the process-wide log ("log.txt") received. The first capture in a process
-// opens the log in a temporary folder, so tests never write into the folder they run from.
+// Reads what the process-wide log gained since the capture began, wherever "log.txt" was opened.
 #include <string>
 
 class LogCapture {
 public:
-    LogCapture();                // marks the current end of the log
-    std::string written() const;  // everything logged since the mark
+    LogCapture();
+    std::string text() const;  // everything written since construction
 
 private:
-    size_t start_;
+    std::string path_;
+    long start_ = 0;
 };
