@@ -24,13 +24,28 @@ struct Settings {
     bool MouseExit = false;
     bool WideScreen = true;
     std::string Path;  // the program's folder; at most 254 characters
+
+    bool operator==(const Settings&) const = default;
 };
 
 extern Settings settings;
 
+constexpr size_t maxPathLength = 254;
+
 // The settings file: $VANTRELLE_CONFIG, else $XDG_CONFIG_HOME/vantrelle/settings.ini,
-// else ~/.config/vantrelle/settings.ini.
+// else ~/.config/vantrelle/settings.ini. Empty when no home folder can be found.
 std::string settingsFilePath();
 
+// Fills `settings` from settingsFilePath(); absent or unreadable values take the defaults.
 void readSettings();
-void writeSettings();
+// Stores `settings` in settingsFilePath(); false when the file could not be replaced (the old one
+// is then left as it was). Never writes Path.
+bool writeSettings();
+
+// The same over an explicit file. readSettingsFrom starts from the defaults and returns whether
+// the file could be read at all.
+bool readSettingsFrom(const std::string& file, Settings& out);
+bool writeSettingsTo(const std::string& file, const Settings& values);
+
+// Path, when the file gave none, is the folder that holds the executable.
+void applyPathDefault(Settings& values, const std::string& executableFolder);
