@@ -69,6 +69,8 @@ std::optional<std::vector<std::string>> readTextLines(const std::string& file)
         lines.push_back(line);
     }
     if (in.bad()) return std::nullopt;
+    // Editors on some desktops start UTF-8 files with a byte-order mark.
+    if (!lines.empty() && lines[0].starts_with("\xEF\xBB\xBF")) lines[0].erase(0, 3);
     return lines;
 }
 

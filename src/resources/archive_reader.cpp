@@ -87,6 +87,8 @@ bool nextFileEntry()
         if (extraction.nextBlock <= extraction.blockStart) return false;
         if (h.type == endBlock) return false;
         if (h.type != fileBlock) continue;
+        // A file header too short for its fixed fields and name is damaged: nothing after it can be trusted.
+        if (h.headerSize < blockHeaderSize + h.nameSize) return false;
         extraction.entryNameLength = h.nameSize;
         uint32_t keep = h.nameSize < ExtractionState::nameCapacity ? h.nameSize : ExtractionState::nameCapacity;
         size_t got = std::fread(extraction.entryName, 1, keep, extraction.archive);
@@ -130,12 +132,14 @@ bool allocateOutput()
     return extraction.output != nullptr;
 }
 
+// The window outlives the call: allocating and faulting in 1 MiB on every open would cost more
+// than the small entries it serves. The decoder clears what it used when an entry starts afresh.
 bool allocateWindow()
 {
-    if (!extraction.window) {
-        extraction.window = static_cast<uint8_t*>(std::calloc(rarWindowSize, 1));
-    }
-    return extraction.window != nullptr;
+    static uint8_t* window = nullptr;
+    if (!window) window = static_cast<uint8_t*>(std::calloc(rarWindowSize, 1));
+    extraction.window = window;
+    return window != nullptr;
 }
 
 // Copies or decodes the current entry; false on an unsupported version or a failed check.
@@ -162,7 +166,6 @@ void finishCall()
 {
     if (extraction.archive) std::fclose(extraction.archive);
     extraction.archive = nullptr;
-    std::free(extraction.window);
     extraction.window = nullptr;
 }
 

@@ -37,7 +37,7 @@ struct UnpackState {
     DecodeTable audioTables[4];
     // Not part of the format: bookkeeping that keeps a fresh start cheap and a new call sound.
     bool firstInCall = true;
-    uint64_t windowBytesWritten = 0;  // since the window was last cleared
+    uint64_t windowBytesWritten = 0;  // since the window was last cleared (it starts zeroed)
 };
 
 UnpackState state;
@@ -238,7 +238,6 @@ void readLastTables()
 void unpackBeginCall()
 {
     state.firstInCall = true;
-    state.windowBytesWritten = 0;  // the call's window comes zeroed
 }
 
 void unpackEntry(uint8_t* window)

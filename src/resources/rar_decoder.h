@@ -5,8 +5,8 @@
 
 constexpr uint32_t rarWindowSize = 1u << 20;
 
-// Called once at the start of every extractFile call, whose window is newly allocated and zeroed:
-// the first entry decoded in the call starts from scratch whatever its flags say.
+// Called once at the start of every extractFile call: the first entry decoded in the call starts
+// from scratch whatever its flags say. The window must be the same buffer on every call.
 void unpackBeginCall();
 
 // Decodes the current entry from its data area. Delivers into the output only when found is set.

@@ -136,6 +136,7 @@ TEST_F(SettingsTest, ValuesAreNormalisedOnReading)
         {"Width=1024", nullptr, &Settings::Width, 1024},
         {"  Width = 1024\r", nullptr, &Settings::Width, 1024},
         {"width=800", nullptr, &Settings::Width, 800},
+        {"\xEF\xBB\xBFWidth=640", nullptr, &Settings::Width, 640},
         {"Volume=4294967295", nullptr, &Settings::Volume, UINT32_MAX},
         // Garbage and overflow count as absent: the default stays.
         {"Volume=4294967296", nullptr, &Settings::Volume, 100},

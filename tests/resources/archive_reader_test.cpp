@@ -162,11 +162,15 @@ TEST(ArchiveReader, UnrecognisedOrDamagedArchives)
     expectFailure(good, "missing.txt");
 }
 
-TEST(ArchiveReader, HeaderSizeBelowSevenEndsTheScan)
+TEST(ArchiveReader, DamagedHeadersEndTheScan)
 {
-    TestArchive archive;
-    archive.raw({0, 0, 0x75, 0, 0, 6, 0}).stored("a.txt", "a");
-    expectFailure(archive.build(), "a.txt");
+    expectFailure(TestArchive().raw({0, 0, 0x75, 0, 0, 6, 0}).stored("a.txt", "a").build(), "a.txt");  // size below 7
+    TestEntry shortHeader = storedEntry("b.txt", "b");
+    shortHeader.headerSize = 32 + 5 - 1;  // shorter than its own name
+    expectFailure(TestArchive().entry(shortHeader).stored("a.txt", "a").build(), "a.txt");
+    Bytes cutHeader = TestArchive().stored("a.txt", "a").raw({0, 0, 0x74, 0, 0x80, 40}).build();  // ends mid-header
+    expectFound(cutHeader, "a.txt", "a");
+    expectFailure(cutHeader, "b.txt");
 }
 
 TEST(ArchiveReader, MissingArchiveFile)

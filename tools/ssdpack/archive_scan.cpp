@@ -1,0 +1,92 @@
+#include "archive_scan.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace ssdpack {
+
+namespace {
+
+uint16_t get16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
+uint32_t get32(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
+
+struct FileCloser {
+    void operator()(FILE* f) const { std::fclose(f); }
+};
+
+ScannedEntry entryFromHeader(const uint8_t* h) {
+    ScannedEntry e;
+    e.flags = get16(h + 3);
+    e.packedSize = get32(h + 7);
+    e.unpackedSize = get32(h + 11);
+    e.hostSystem = h[15];
+    e.fileCrc = get32(h + 16);
+    e.fileTime = get32(h + 20);
+    e.unpackVersion = h[24];
+    e.method = h[25];
+    e.attributes = get32(h + 28);
+    return e;
+}
+
+}  // namespace
+
+ArchiveScan scanArchive(const std::string& path) {
+    ArchiveScan scan;
+    std::unique_ptr<FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    if (!file) {
+        scan.status = ArchiveScan::Unreadable;
+        scan.error = "cannot read " + path + ": " + std::strerror(errno);
+        return scan;
+    }
+    uint8_t start[20];
+    size_t got = std::fread(start, 1, sizeof start, file.get());
+    static const uint8_t rarMarker[7] = {0x52, 0x61, 0x72, 0x21, 0x1A, 0x07, 0x00};
+    static const uint8_t mardokMarker[7] = {'M', 'a', 'r', 'd', 'o', 'k', '!'};
+    if (got < 7 || (std::memcmp(start, rarMarker, 7) != 0 && std::memcmp(start, mardokMarker, 7) != 0)) {
+        scan.status = ArchiveScan::NotAnArchive;
+        scan.error = path + " is not a RAR archive";
+        return scan;
+    }
+    if (got < 20) {
+        scan.status = ArchiveScan::Truncated;
+        scan.error = path + ": main header cut short";
+        return scan;
+    }
+    scan.mainFlags = get16(start + 10);
+    int64_t blockStart = 7 + int64_t(get16(start + 12));
+    for (;;) {
+        if (std::fseek(file.get(), long(blockStart), SEEK_SET) != 0) break;
+        uint8_t h[32] = {};
+        got = std::fread(h, 1, sizeof h, file.get());
+        if (got == 0) break;
+        const uint16_t headerSize = get16(h + 5);
+        if (got < 7 || headerSize < 7) {
+            scan.status = ArchiveScan::Truncated;
+            scan.error = path + ": damaged block header at offset " + std::to_string(blockStart);
+            break;
+        }
+        const uint16_t flags = get16(h + 3);
+        int64_t next = blockStart + headerSize + ((flags & 0x8000) ? int64_t(get32(h + 7)) : 0);
+        if (h[2] == 0x77) break;
+        if (h[2] == 0x74) {
+            if (got < 32) {
+                scan.status = ArchiveScan::Truncated;
+                scan.error = path + ": file header cut short at offset " + std::to_string(blockStart);
+                break;
+            }
+            ScannedEntry e = entryFromHeader(h);
+            std::string name(get16(h + 26), '\0');
+            name.resize(std::fread(name.data(), 1, name.size(), file.get()));
+            e.name = name.substr(0, 259);
+            e.dataOffset = uint64_t(blockStart) + headerSize;
+            scan.entries.push_back(std::move(e));
+        }
+        if (next <= blockStart) break;
+        blockStart = next;
+    }
+    return scan;
+}
+
+}  // namespace ssdpack
