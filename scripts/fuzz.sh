@@ -21,7 +21,7 @@ if [ -n "$ssdpack" ]; then
   src=$work/files
   mkdir -p "$src/c"
   printf 'begin\r\n  name alpha\n\tmaterial\nend\n' >"$src/a.txt"
-  head -c 3000 /dev/urandom | od -An -tx1 >"$src/b.bin"
+  awk 'BEGIN { srand(1); for (i = 0; i < 2500; i++) printf "%c", int(rand() * 256) }' >"$src/b.bin"
   awk 'BEGIN { for (i = 0; i < 1500; i++) printf "%c%c", int(128 + 100 * sin(i / 9)), int(128 + 90 * cos(i / 7)) }' >"$src/c/dat"
   for options in "-m0" "-m1" "-m3" "-m5" "-s -m3" "-s -m5 -mm" "-mm -m2"; do
     name=$(echo "$options" | tr -d ' -')

@@ -1,2 +1,4 @@
-// Entry point; the run modes come with the shell.
-int main() { return 0; }
+// The program: the entry sequence does everything.
+#include "app/entry.h"
+
+int main(int argc, char** argv) { return runEntry(argc, argv); }

@@ -38,10 +38,15 @@ bool desktopMode(int display, DisplayMode& mode);
 // ---- windows
 struct Window;  // opaque; owned by the caller until destroyWindow
 
-// The OpenGL window, full screen on display 0: in the mode closest to width x height, or in the
-// desktop's own mode when useDesktopMode. RGBA 8 bits each, depth 24, stencil 8, double buffered.
-// Not shown until showWindow. The first one created is the main window that gamma calls act on.
-Window* createMainWindow(const char* title, int width, int height, bool useDesktopMode);
+enum class ScreenMode {
+    ClosestMode,  // full screen on display 0 in the mode closest to the size asked for
+    DesktopMode,  // full screen on display 0 in the desktop's own mode
+    Windowed,     // an ordinary window of the size asked for
+};
+
+// The OpenGL window: RGBA 8 bits each, depth 24, stencil 8, double buffered. Not shown until
+// showWindow. The first one created is the main window that gamma calls act on.
+Window* createMainWindow(const char* title, int width, int height, ScreenMode mode);
 // A borderless black window exactly on bounds; shown at once.
 Window* createCoverWindow(const char* title, const Rect& bounds);
 void showWindow(Window* window);

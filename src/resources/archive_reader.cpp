@@ -126,7 +126,7 @@ bool allocateOutput()
 {
     if (extraction.header.method == storedMethod ? !storedEntryFits() : !compressedEntryFits()) return false;
     uint32_t size = extraction.header.unpackedSize;
-    extraction.output = new (std::nothrow) uint8_t[size ? size : 1]();
+    extraction.output = new (std::nothrow) uint8_t[size ? size : 1];
     extraction.outputCapacity = size;
     extraction.outputCount = 0;
     return extraction.output != nullptr;
@@ -158,8 +158,9 @@ bool processEntry()
         unpackEntry(extraction.window);
     }
     if (!extraction.found) return true;
-    uint32_t crc = ~crc32Update(0xFFFFFFFFu, extraction.output, h.unpackedSize);
-    return crc == h.fileCrc && extraction.outputCount == h.unpackedSize && !extraction.damaged;
+    // Fewer bytes than declared fail before the CRC, which would otherwise read bytes never written.
+    if (extraction.outputCount != h.unpackedSize || extraction.damaged) return false;
+    return ~crc32Update(0xFFFFFFFFu, extraction.output, h.unpackedSize) == h.fileCrc;
 }
 
 void finishCall()

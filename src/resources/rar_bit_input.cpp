@@ -2,16 +2,13 @@
 
 #include "resources/archive_state.h"
 
-#include <cstring>
-
 void RarBitInput::clearFrom(uint32_t index) { std::memset(buffer_ + index, 0, sizeof buffer_ - index); }
 
 void RarBitInput::firstFill()
 {
     uint32_t got = readDataArea(buffer_, bufferSize);
     clearFrom(got);
-    address_ = 0;
-    bit_ = 0;
+    at = BitCursor{buffer_, 0, 0};
     readTop_ = got;
     validEnd_ = got;
     exhausted_ = got < bufferSize;
@@ -22,10 +19,10 @@ void RarBitInput::refill()
     constexpr uint32_t from = bufferSize - keptOnRefill;
     std::memmove(buffer_, buffer_ + from, keptOnRefill);
     // Refills happen only with the address inside the kept tail, so this is the address mod 32.
-    address_ = address_ >= from ? address_ - from : address_ % keptOnRefill;
+    at.address = at.address >= from ? at.address - from : at.address % keptOnRefill;
     uint32_t got = exhausted_ ? 0 : readDataArea(buffer_ + keptOnRefill, bufferSize - keptOnRefill);
     clearFrom(keptOnRefill + got);
     if (got < bufferSize - keptOnRefill) exhausted_ = true;
     validEnd_ = (validEnd_ > from ? validEnd_ - from : 0) + got;
-    readTop_ = got ? got + keptOnRefill : address_;
+    readTop_ = got ? got + keptOnRefill : at.address;
 }

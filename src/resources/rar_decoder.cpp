@@ -64,8 +64,8 @@ void startFresh()
 void readTables()
 {
     UnpackState& s = state;
-    RarBitInput& in = s.input;
-    in.refillIfPast(8167);
+    s.input.refillIfPast(8167);
+    BitCursor& in = s.input.at;
     uint32_t header = in.peek();
     s.audioMode = header & 0x8000;
     if (!(header & 0x4000)) std::memset(s.previousLengths, 0, sizeof s.previousLengths);
@@ -87,7 +87,7 @@ void readTables()
     uint8_t lengths[workSize] = {};  // cleared, so entries past this table size are defined
     uint32_t i = 0;
     while (i < tableSize) {
-        in.refillIfPast(8187);
+        s.input.refillIfPast(8187);
         uint32_t symbol = decodeSymbol(in, s.bitLengthTable);
         if (symbol < 16) {
             lengths[i] = uint8_t((symbol + s.previousLengths[i]) & 15);
@@ -144,91 +144,159 @@ void deliver()
     s.writePosition = s.unpackPosition;
 }
 
-void copyMatch(uint32_t length, uint32_t distance)
+uint32_t matchLengthBonus(uint32_t distance)
+{
+    return (distance >= 0x40000 ? 1 : 0) + (distance >= 0x2000 ? 1 : 0);
+}
+
+// Copies a match to window position to; returns the position after it.
+uint32_t copyInWindow(uint8_t* window, uint32_t to, uint32_t length, uint32_t distance)
+{
+    uint32_t from = (to - distance) & windowMask;
+    if (distance >= 8 && to + length <= rarWindowSize && from + length <= rarWindowSize) {
+        // Eight bytes at a time: each chunk's source lies wholly before its destination.
+        uint8_t* out = window + to;
+        const uint8_t* src = window + from;
+        uint32_t n = 0;
+        for (; n + 8 <= length; n += 8) std::memcpy(out + n, src + n, 8);
+        for (; n < length; ++n) out[n] = src[n];
+        return (to + length) & windowMask;
+    }
+    // Byte by byte: a distance shorter than the length repeats the pattern.
+    for (uint32_t n = 0; n < length; ++n) {
+        window[to] = window[(to - distance) & windowMask];
+        to = (to + 1) & windowMask;
+    }
+    return to;
+}
+
+// The main loop's hot state in locals, which byte stores into the window cannot alias; written
+// back around the rare calls (refill, table read, delivery) that work on the shared state.
+struct Run {
+    uint8_t* window = state.window;
+    BitCursor in;
+    uint32_t position = 0;
+    uint32_t write = 0;
+    int64_t left = 0;
+    uint64_t endBit = 0;
+    uint64_t produced = 0;
+    bool audio = false;
+
+    void load()
+    {
+        in = state.input.at;
+        position = state.unpackPosition;
+        write = state.writePosition;
+        left = extraction.unpackedLeft;
+        endBit = state.input.endBit();
+        audio = state.audioMode;
+    }
+    void store()
+    {
+        state.input.at = in;
+        state.unpackPosition = position;
+        state.writePosition = write;
+        extraction.unpackedLeft = left;
+        state.windowBytesWritten += produced;
+        produced = 0;
+    }
+    bool overrun() const { return uint64_t(in.address) * 8 + in.bit > endBit; }
+    template <class Action> void withShared(Action action)
+    {
+        store();
+        action();
+        load();
+    }
+
+    void put(uint8_t byte)
+    {
+        window[position++] = byte;
+        ++produced;
+        --left;
+    }
+    // Inlined into the loop, so that the fields above can live in registers.
+    [[gnu::always_inline]] inline void copy(uint32_t length, uint32_t distance);
+    [[gnu::always_inline]] inline void decodeLz();
+    [[gnu::always_inline]] inline void decodeAudio();
+};
+
+void Run::copy(uint32_t length, uint32_t distance)
 {
     UnpackState& s = state;
     s.lastDistances[s.ringIndex & 3] = distance;
     ++s.ringIndex;
     s.lastDistance = distance;
     s.lastLength = int32_t(length);
-    extraction.unpackedLeft -= length;
-    s.windowBytesWritten += length;
-    uint32_t to = s.unpackPosition;
-    uint32_t from = (to - distance) & windowMask;
-    if (distance >= length && to + length <= rarWindowSize && from + length <= rarWindowSize) {
-        std::memmove(s.window + to, s.window + from, length);
-        s.unpackPosition = (to + length) & windowMask;
-        return;
-    }
-    // Byte by byte: a distance shorter than the length repeats the pattern.
-    for (uint32_t n = 0; n < length; ++n) {
-        s.window[to] = s.window[(to - distance) & windowMask];
-        to = (to + 1) & windowMask;
-    }
-    s.unpackPosition = to;
+    left -= length;
+    produced += length;
+    position = copyInWindow(window, position, length, distance);
 }
 
-void putByte(uint8_t byte)
-{
-    state.window[state.unpackPosition++] = byte;
-    ++state.windowBytesWritten;
-    --extraction.unpackedLeft;
-}
-
-uint32_t matchLengthBonus(uint32_t distance)
-{
-    return (distance >= 0x40000 ? 1 : 0) + (distance >= 0x2000 ? 1 : 0);
-}
-
-void decodeAudioSymbol()
+void Run::decodeAudio()
 {
     UnpackState& s = state;
-    uint32_t symbol = decodeSymbol(s.input, s.audioTables[s.currentChannel]);
+    uint32_t symbol = decodeSymbol(in, s.audioTables[s.currentChannel]);
     if (symbol == audioTableSymbol) {
-        readTables();
+        withShared(readTables);
         return;
     }
-    putByte(decodeAudioByte(s.channels[s.currentChannel], s.channelDelta, symbol));
+    put(decodeAudioByte(s.channels[s.currentChannel], s.channelDelta, symbol));
     if (++s.currentChannel == s.channelCount) s.currentChannel = 0;
 }
 
-void decodeLzSymbol()
+void Run::decodeLz()
 {
-    UnpackState& s = state;
-    RarBitInput& in = s.input;
+    const UnpackState& s = state;
     uint32_t symbol = decodeSymbol(in, s.literalTable);
     if (symbol < 256) {
-        putByte(uint8_t(symbol));
+        put(uint8_t(symbol));
     } else if (symbol >= 270) {
         uint32_t slot = symbol - 270;
         uint32_t length = rar::lengthBase[slot] + 3 + in.extraBits(rar::lengthBits[slot]);
         uint32_t code = decodeSymbol(in, s.distanceTable);
         uint32_t distance = rar::distanceBase[code] + 1 + in.extraBits(rar::distanceBits[code]);
-        copyMatch(length + matchLengthBonus(distance), distance);
+        copy(length + matchLengthBonus(distance), distance);
     } else if (symbol == tableSymbol) {
-        readTables();
+        withShared(readTables);
     } else if (symbol == 256) {
-        copyMatch(uint32_t(s.lastLength), s.lastDistance);
+        copy(uint32_t(s.lastLength), s.lastDistance);
     } else if (symbol < 261) {
         uint32_t distance = s.lastDistances[(s.ringIndex - (symbol - 256)) & 3];
         uint32_t slot = decodeSymbol(in, s.repeatTable);
         uint32_t length = rar::lengthBase[slot] + 2 + in.extraBits(rar::lengthBits[slot]);
-        copyMatch(length + matchLengthBonus(distance) + (distance >= 0x101 ? 1 : 0), distance);
+        copy(length + matchLengthBonus(distance) + (distance >= 0x101 ? 1 : 0), distance);
     } else {
         uint32_t slot = symbol - 261;
         uint32_t distance = rar::shortDistanceBase[slot] + 1 + in.extraBits(rar::shortDistanceBits[slot]);
-        copyMatch(2, distance);
+        copy(2, distance);
     }
+}
+
+void mainLoop()
+{
+    Run run;
+    run.load();
+    while (run.left >= 0 && !run.overrun()) {
+        run.position &= windowMask;
+        if (run.in.address > 8162) run.withShared([] { state.input.refill(); });
+        if (((run.write - run.position) & windowMask) < flushRoom && run.write != run.position) {
+            run.withShared(deliver);
+            if (run.left < 0) break;
+        }
+        if (run.audio) run.decodeAudio();
+        else run.decodeLz();
+    }
+    run.store();
 }
 
 // After the last byte: a final table read, when one follows, sets the tables for the next entry.
 void readLastTables()
 {
     UnpackState& s = state;
-    if (s.input.readTop() < s.input.address() + 5) return;
+    if (s.input.readTop() < s.input.at.address + 5) return;
     if (s.audioMode) {
-        if (decodeSymbol(s.input, s.audioTables[s.currentChannel]) == audioTableSymbol) readTables();
-    } else if (decodeSymbol(s.input, s.literalTable) == tableSymbol) {
+        if (decodeSymbol(s.input.at, s.audioTables[s.currentChannel]) == audioTableSymbol) readTables();
+    } else if (decodeSymbol(s.input.at, s.literalTable) == tableSymbol) {
         readTables();
     }
 }
@@ -250,16 +318,7 @@ void unpackEntry(uint8_t* window)
     s.input.firstFill();
     if (fresh) readTables();
     --extraction.unpackedLeft;
-    while (extraction.unpackedLeft >= 0 && !s.input.overrun()) {
-        s.unpackPosition &= windowMask;
-        s.input.refillIfPast(8162);
-        if (((s.writePosition - s.unpackPosition) & windowMask) < flushRoom && s.writePosition != s.unpackPosition) {
-            deliver();
-            if (extraction.unpackedLeft < 0) break;
-        }
-        if (s.audioMode) decodeAudioSymbol();
-        else decodeLzSymbol();
-    }
+    mainLoop();
     // Codes read from beyond the data area are not the entry's: the entry is damaged.
     if (s.input.overrun()) extraction.damaged = true;
     readLastTables();

@@ -2,6 +2,28 @@
 
 #include <cstring>
 
+namespace {
+
+void fillQuickTable(DecodeTable& table)
+{
+    constexpr uint32_t shift = 16 - DecodeTable::quickBits;
+    for (uint32_t prefix = 0; prefix < (1u << DecodeTable::quickBits); ++prefix) {
+        uint32_t bits = prefix << shift;
+        uint32_t length = 1;
+        while (length <= DecodeTable::quickBits && bits >= table.limits[length]) ++length;
+        if (length > DecodeTable::quickBits) {
+            table.quickLengths[prefix] = 0;
+            continue;
+        }
+        uint32_t index = table.positions[length] + ((bits - table.limits[length - 1]) >> (16 - length));
+        if (index >= table.symbolCount) index = 0;
+        table.quickLengths[prefix] = uint8_t(length);
+        table.quickSymbols[prefix] = table.symbols[index];
+    }
+}
+
+}  // namespace
+
 void buildDecodeTable(DecodeTable& table, const uint8_t* lengths, uint32_t symbolCount)
 {
     uint32_t count[16] = {};
@@ -22,6 +44,7 @@ void buildDecodeTable(DecodeTable& table, const uint8_t* lengths, uint32_t symbo
     for (uint32_t s = 0; s < symbolCount; ++s)
         if (lengths[s] & 15) table.symbols[next[lengths[s] & 15]++] = uint16_t(s);
     table.symbolCount = symbolCount;
+    fillQuickTable(table);
 }
 
 namespace rar {

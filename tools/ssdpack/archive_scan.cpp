@@ -5,6 +5,8 @@
 #include <cstring>
 #include <memory>
 
+namespace ssdpack {
+
 namespace {
 
 uint16_t get16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
@@ -86,3 +88,5 @@ ArchiveScan scanArchive(const std::string& path) {
     }
     return scan;
 }
+
+}  // namespace ssdpack

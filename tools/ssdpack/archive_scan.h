@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace ssdpack {
+
 struct ScannedEntry {
     std::string name;
     uint16_t flags = 0;
@@ -30,3 +32,5 @@ struct ArchiveScan {
 };
 
 ArchiveScan scanArchive(const std::string& path);
+
+}  // namespace ssdpack

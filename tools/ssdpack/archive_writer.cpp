@@ -10,6 +10,8 @@
 
 #include "checksum.h"
 
+namespace ssdpack {
+
 namespace {
 
 constexpr uint8_t marker[7] = {0x52, 0x61, 0x72, 0x21, 0x1A, 0x07, 0x00};
@@ -182,3 +184,5 @@ bool ArchiveWriter::commit(std::string& error) {
     tempPath_.clear();
     return true;
 }
+
+}  // namespace ssdpack

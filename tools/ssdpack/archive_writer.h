@@ -8,6 +8,8 @@
 
 #include "entry_encoder.h"
 
+namespace ssdpack {
+
 struct PackOptions {
     int method = 3;  // 0 stores every entry
     bool solid = false;
@@ -44,3 +46,5 @@ private:
     std::string path_, tempPath_;
     FILE* file_ = nullptr;
 };
+
+}  // namespace ssdpack

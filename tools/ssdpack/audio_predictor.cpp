@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+namespace ssdpack {
+
 namespace {
 
 // Steps 1-3 of the decoder: shift the deltas in and predict. Returns the prediction 0..255.
@@ -65,3 +67,5 @@ uint8_t AudioState::encode(uint8_t byte, int channelCount) {
     if (++currentChannel >= channelCount) currentChannel = 0;
     return delta;
 }
+
+}  // namespace ssdpack

@@ -3,6 +3,8 @@
 // so the encoder can pick the symbol that makes the decoder produce each byte.
 #include <cstdint>
 
+namespace ssdpack {
+
 struct AudioChannel {
     int32_t weights[5] = {};
     int32_t deltas[4] = {};
@@ -23,3 +25,5 @@ struct AudioState {
 
 // One decoder step: the byte the symbol delta decodes to on this channel.
 uint8_t decodeAudioSymbol(AudioChannel& channel, int32_t& channelDelta, uint8_t delta);
+
+}  // namespace ssdpack

@@ -1,5 +1,7 @@
 #include "bit_writer.h"
 
+namespace ssdpack {
+
 void BitWriter::put(uint32_t value, int count) {
     if (count <= 0) return;
     pending_ = (pending_ << count) | (value & ((1u << count) - 1));
@@ -24,3 +26,5 @@ std::vector<uint8_t> BitWriter::finish() {
     pendingBits_ = 0;
     return out;
 }
+
+}  // namespace ssdpack

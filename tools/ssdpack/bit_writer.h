@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace ssdpack {
+
 class BitWriter {
 public:
     void put(uint32_t value, int count);  // the low count bits of value, count 0..24
@@ -16,3 +18,5 @@ private:
     uint32_t pending_ = 0;  // up to 31 bits not yet flushed, right-aligned
     int pendingBits_ = 0;
 };
+
+}  // namespace ssdpack

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace ssdpack {
+
 namespace {
 
 std::array<uint32_t, 256> makeTable() {
@@ -25,3 +27,5 @@ uint32_t crc32Continue(uint32_t crc, const uint8_t* bytes, size_t count) {
 uint32_t crc32Of(const uint8_t* bytes, size_t count) {
     return ~crc32Continue(0xFFFFFFFFu, bytes, count);
 }
+
+}  // namespace ssdpack

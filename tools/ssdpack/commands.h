@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace ssdpack {
+
 using Arguments = std::vector<std::string>;
 
 int runPack(const Arguments& args);     // a [-s] [-m0..-m5] [-mm] ARCHIVE PATH...
@@ -11,3 +13,5 @@ int runExtract(const Arguments& args);  // x ARCHIVE NAME [OUT|-]   or   x ARCHI
 int runTest(const Arguments& args);     // t ARCHIVE
 
 void printUsage();
+
+}  // namespace ssdpack

@@ -4,9 +4,12 @@
 
 #include "rar_constants.h"
 
+namespace ssdpack {
+
 namespace {
 
 constexpr size_t lzBlockTokens = 32768;
+constexpr size_t trailingBytes = 2;
 constexpr size_t audioBlockBytes = 65536;
 constexpr size_t historyLimit = 8 * rar::windowSize;  // trimmed back to one window beyond this
 
@@ -223,5 +226,11 @@ std::vector<uint8_t> EncoderSession::encode(const uint8_t* data, size_t size, co
     stats = lzStats;
     started_ = true;
     if (statsOut) *statsOut = stats;
-    return out.finish();
+    // Some decoders look up to 10 bits ahead of every symbol, so two zero bytes follow the last
+    // one; fewer than five bytes past it keep the reader from taking them for a final table.
+    std::vector<uint8_t> packed = out.finish();
+    packed.insert(packed.end(), trailingBytes, 0);
+    return packed;
 }
+
+}  // namespace ssdpack

@@ -10,6 +10,8 @@
 #include "match_finder.h"
 #include "table_writer.h"
 
+namespace ssdpack {
+
 struct EncoderOptions {
     int method = 3;      // 1..5: more effort, smaller output
     bool audio = false;  // try the audio mode and keep it when it is smaller
@@ -53,3 +55,5 @@ private:
     DecoderMirror mirror_;
     bool started_ = false;
 };
+
+}  // namespace ssdpack

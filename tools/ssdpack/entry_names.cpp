@@ -1,5 +1,7 @@
 #include "entry_names.h"
 
+namespace ssdpack {
+
 std::string comparableEntryName(const std::string& name) {
     std::string out = name.substr(0, 512);
     for (char& c : out) {
@@ -25,3 +27,5 @@ bool entryNameIsSafe(const std::string& name) {
         start = end + 1;
     }
 }
+
+}  // namespace ssdpack

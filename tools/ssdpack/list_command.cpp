@@ -4,6 +4,8 @@
 #include "archive_scan.h"
 #include "commands.h"
 
+namespace ssdpack {
+
 namespace {
 
 std::string methodName(uint8_t method) {
@@ -42,3 +44,5 @@ int runList(const Arguments& args) {
     }
     return 0;
 }
+
+}  // namespace ssdpack

@@ -4,6 +4,8 @@
 
 #include "rar_constants.h"
 
+namespace ssdpack {
+
 LzLevel lzLevelFor(int method) {
     switch (method) {
     case 1: return {4, false, 32};
@@ -118,3 +120,5 @@ uint32_t LzParser::parse(const uint8_t* data, uint32_t pos, uint32_t end, size_t
     insertUpTo(data, pos, end);
     return pos;
 }
+
+}  // namespace ssdpack

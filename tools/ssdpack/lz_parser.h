@@ -7,6 +7,8 @@
 #include "lz_tokens.h"
 #include "match_finder.h"
 
+namespace ssdpack {
+
 struct LzLevel {
     int chainDepth = 32;
     bool lazy = true;
@@ -51,3 +53,5 @@ private:
     LzLevel level_;
     uint32_t inserted_ = 0;  // positions below this are in the finder
 };
+
+}  // namespace ssdpack

@@ -2,6 +2,8 @@
 
 #include "rar_constants.h"
 
+namespace ssdpack {
+
 int lengthSlot(uint32_t codedLength) {
     int k = 27;
     while (k > 0 && rar::lengthBase[k] > codedLength) --k;
@@ -110,3 +112,5 @@ void writeToken(BitWriter& out, const LzToken& t, const LzCodes& codes, EncodeSt
     }
     }
 }
+
+}  // namespace ssdpack

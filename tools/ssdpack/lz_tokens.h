@@ -6,6 +6,8 @@
 #include "bit_writer.h"
 #include "prefix_code.h"
 
+namespace ssdpack {
+
 struct LzToken {
     enum Kind : uint8_t { Literal, Match, Repeat, RepeatLast, Short };
     Kind kind = Literal;
@@ -55,3 +57,5 @@ int shortSlot(uint32_t distance);
 
 void countToken(const LzToken& token, LzFrequencies& freq);
 void writeToken(BitWriter& out, const LzToken& token, const LzCodes& codes, EncodeStats& stats);
+
+}  // namespace ssdpack

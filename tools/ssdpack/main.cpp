@@ -4,7 +4,9 @@
 
 #include "commands.h"
 
-void printUsage() {
+using namespace ssdpack;
+
+void ssdpack::printUsage() {
     std::fputs(
         "usage: ssdpack a [-s] [-m0..-m5] [-mm] ARCHIVE PATH...   create ARCHIVE from files and folders\n"
         "       ssdpack l ARCHIVE                                list the entries\n"

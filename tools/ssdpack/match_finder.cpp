@@ -4,6 +4,8 @@
 
 #include "rar_constants.h"
 
+namespace ssdpack {
+
 namespace {
 
 constexpr int hashBits = 17;
@@ -83,3 +85,5 @@ uint32_t MatchFinder::shortDistance(const uint8_t* data, uint32_t pos, uint32_t 
     uint32_t distance = pos - (link - 1);
     return distance <= 256 ? distance : 0;
 }
+
+}  // namespace ssdpack

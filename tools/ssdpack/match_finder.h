@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace ssdpack {
+
 struct MatchCandidate {
     uint32_t length = 0;
     uint32_t distance = 0;
@@ -33,3 +35,5 @@ inline uint32_t matchLength(const uint8_t* a, const uint8_t* b, uint32_t limit) 
     while (n < limit && a[n] == b[n]) ++n;
     return n;
 }
+
+}  // namespace ssdpack

@@ -11,6 +11,8 @@
 #include "commands.h"
 #include "entry_names.h"
 
+namespace ssdpack {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -148,3 +150,5 @@ int runPack(const Arguments& args) {
                 (unsigned long long)unpacked, (unsigned long long)packed);
     return 0;
 }
+
+}  // namespace ssdpack

@@ -4,6 +4,8 @@
 #include <limits>
 #include <numeric>
 
+namespace ssdpack {
+
 namespace {
 
 // Plain Huffman lengths over the symbols with a non-zero frequency (two-queue method).
@@ -90,3 +92,5 @@ uint64_t PrefixCode::cost(const std::vector<uint32_t>& frequencies) const {
     }
     return bits;
 }
+
+}  // namespace ssdpack

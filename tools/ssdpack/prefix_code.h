@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace ssdpack {
+
 struct PrefixCode {
     std::vector<uint8_t> lengths;  // 0: symbol absent
     std::vector<uint16_t> codes;   // right-aligned, written most significant bit first
@@ -18,3 +20,5 @@ struct PrefixCode {
 // Lengths of an optimal-ish prefix code no longer than maxLength. At least two symbols get a
 // length whenever the alphabet has two, so every code is complete and decodable by any reader.
 std::vector<uint8_t> limitedCodeLengths(const std::vector<uint32_t>& frequencies, int maxLength);
+
+}  // namespace ssdpack

@@ -2,6 +2,8 @@
 // Fixed tables of the RAR 2.0 compressed format, shared by every part of the encoder.
 #include <cstdint>
 
+namespace ssdpack {
+
 namespace rar {
 
 inline constexpr uint32_t windowSize = 0x100000;  // 1 MiB sliding window
@@ -46,3 +48,5 @@ inline constexpr uint32_t repeatLengthBonus(uint32_t distance) {
 }
 
 }  // namespace rar
+
+}  // namespace ssdpack

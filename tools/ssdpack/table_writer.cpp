@@ -5,6 +5,8 @@
 #include "prefix_code.h"
 #include "rar_constants.h"
 
+namespace ssdpack {
+
 namespace {
 
 struct LengthCode {
@@ -100,3 +102,5 @@ bool writeTableRead(BitWriter& out, const TableRead& table, TableMemory& memory)
     memory.size = static_cast<int>(table.lengths.size());
     return choice.delta;
 }
+
+}  // namespace ssdpack

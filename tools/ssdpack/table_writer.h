@@ -5,6 +5,8 @@
 
 #include "bit_writer.h"
 
+namespace ssdpack {
+
 // What the decoder remembers of the last table read: the lengths new ones may be added to.
 struct TableMemory {
     std::vector<uint8_t> lengths = std::vector<uint8_t>(1028, 0);
@@ -26,3 +28,5 @@ struct TableRead {
 size_t tableReadBits(const TableRead& table, const TableMemory& memory);
 // Writes it and updates memory. Returns true when the delta form was chosen.
 bool writeTableRead(BitWriter& out, const TableRead& table, TableMemory& memory);
+
+}  // namespace ssdpack

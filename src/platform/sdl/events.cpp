@@ -81,7 +81,8 @@ Event translate(const SDL_Event& sdlEvent)
 bool pollEvent(Event& event)
 {
     SDL_Event sdlEvent;
-    if (!SDL_PollEvent(&sdlEvent))
+    // Without a video system the queue reports an error, not an event.
+    if (SDL_PollEvent(&sdlEvent) != 1)
         return false;
     event = translate(sdlEvent);
     return true;

@@ -1,5 +1,7 @@
 #include "platform/sdl/sdl_window.h"
 
+#include <initializer_list>
+
 namespace platform {
 namespace sdl {
 namespace {
@@ -14,12 +16,12 @@ Window* wrap(SDL_Window* sdlWindow, bool cover)
     return window;
 }
 
-void requestGLFramebuffer()
+void requestGLFramebuffer(int alphaBits)
 {
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, alphaBits);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
@@ -43,22 +45,41 @@ void paintBlack(Window* window)
 
 }  // namespace sdl
 
-Window* createMainWindow(const char* title, int width, int height, bool useDesktopMode)
+Window* createMainWindow(const char* title, int width, int height, ScreenMode mode)
 {
-    sdl::requestGLFramebuffer();
-    // Hidden until shown: the mode switch happens when the window first appears.
-    const Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN |
-                         (useDesktopMode ? SDL_WINDOW_FULLSCREEN_DESKTOP : SDL_WINDOW_FULLSCREEN);
-    SDL_Window* sdlWindow = SDL_CreateWindow(title, SDL_WINDOWPOS_UNDEFINED_DISPLAY(0),
-                                             SDL_WINDOWPOS_UNDEFINED_DISPLAY(0), width, height, flags);
+    Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
+    SDL_DisplayMode closest{};
+    bool haveClosest = false;
+    if (mode == ScreenMode::ClosestMode) {
+        flags |= SDL_WINDOW_FULLSCREEN;
+        const SDL_DisplayMode wanted{0, width, height, 0, nullptr};
+        haveClosest = SDL_GetClosestDisplayMode(0, &wanted, &closest) != nullptr;
+        // A display without that exact mode gets the nearest one, and the window fills it.
+        if (haveClosest) {
+            width = closest.w;
+            height = closest.h;
+        }
+    } else if (mode == ScreenMode::DesktopMode) {
+        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    }
+    // At display 0's origin, so that without a window manager to make it full screen it still
+    // stands where the display starts.
+    SDL_Rect origin{0, 0, 0, 0};
+    SDL_GetDisplayBounds(0, &origin);
+    const int x = mode == ScreenMode::Windowed ? int(SDL_WINDOWPOS_CENTERED_DISPLAY(0)) : origin.x;
+    const int y = mode == ScreenMode::Windowed ? int(SDL_WINDOWPOS_CENTERED_DISPLAY(0)) : origin.y;
+    // Hidden until shown: the mode switch happens when the window first appears. The drawing never
+    // reads destination alpha, so a display without an alpha visual still serves.
+    SDL_Window* sdlWindow = nullptr;
+    for (int alphaBits : {8, 0}) {
+        sdl::requestGLFramebuffer(alphaBits);
+        if ((sdlWindow = SDL_CreateWindow(title, x, y, width, height, flags)))
+            break;
+    }
     if (!sdlWindow)
         return nullptr;
-    if (!useDesktopMode) {
-        SDL_DisplayMode wanted{0, width, height, 0, nullptr};
-        SDL_DisplayMode closest;
-        if (SDL_GetClosestDisplayMode(0, &wanted, &closest))
-            SDL_SetWindowDisplayMode(sdlWindow, &closest);
-    }
+    if (haveClosest)
+        SDL_SetWindowDisplayMode(sdlWindow, &closest);
     Window* window = sdl::wrap(sdlWindow, false);
     if (!sdl::mainWindow())
         sdl::setMainWindow(window);

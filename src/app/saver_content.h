@@ -1,0 +1,14 @@
+#pragma once
+// The show's content in the full-screen run: loading it, starting it and letting it go. Each step
+// keeps its place and its log lines in the run; the scene, object and music code fills them in.
+
+void loadLoadingScreen();     // the glyph font, then the loading images
+void prepareDustAndDirector();  // the dust field and the director's starting view
+void loadEnvironmentList();   // "Load environment...done"
+void loadStaticObjects();     // "Load static objects...done"
+void loadDynamicObjects();    // "Load dynamic objects...done"
+void startMusicIfEnabled();
+void playLoadingFinale();     // the loading screen's six-second closing animation
+void chooseStart();           // seeds the generator; the first scene script, world and cycle
+void stopMusicIfEnabled();
+void releaseContent();        // empties the lists; the objects live until the process ends
