@@ -95,6 +95,34 @@ TEST(JpegDecoder, ExpandsGreyscaleToRgb)
     }
 }
 
+// A progressive picture whose last scan is repeated: each repeat is one more pass over the picture.
+std::vector<uint8_t> withLastScanRepeated(int repeats)
+{
+    JpegRecipe recipe = redTopRecipe();
+    recipe.progressive = true;
+    std::vector<uint8_t> bytes = makeJpeg(recipe);
+    size_t lastScan = 0;
+    for (size_t i = 0; i + 1 < bytes.size(); ++i)
+        if (bytes[i] == 0xFF && bytes[i + 1] == 0xDA)
+            lastScan = i;
+    std::vector<uint8_t> scan(bytes.begin() + long(lastScan), bytes.end() - 2);
+    bytes.resize(bytes.size() - 2);
+    for (int i = 0; i < repeats; ++i)
+        bytes.insert(bytes.end(), scan.begin(), scan.end());
+    bytes.push_back(0xFF);
+    bytes.push_back(0xD9);
+    return bytes;
+}
+
+TEST(JpegDecoder, RefusesPicturesWithEndlessScans)
+{
+    Image image;
+    std::vector<uint8_t> few = withLastScanRepeated(20);
+    EXPECT_TRUE(decodeJpegBytes(few.data(), few.size(), image)) << "a repeated scan is only a warning";
+    std::vector<uint8_t> many = withLastScanRepeated(2000);
+    EXPECT_FALSE(decodeJpegBytes(many.data(), many.size(), image));
+}
+
 // A JPEG header announcing width x height, with nothing after it.
 std::vector<uint8_t> headerAnnouncing(unsigned width, unsigned height)
 {

@@ -56,7 +56,7 @@ std::vector<FeedbackPolygon> parse(const std::vector<GLfloat>& buffer, GLint use
 
 std::vector<FeedbackPolygon> captureFeedback(const std::function<void()>& draw, FeedbackOptions options)
 {
-    std::vector<GLfloat> buffer(1 << 16);
+    std::vector<GLfloat> buffer(1 << 20);  // room for a whole demo sphere
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     if (!options.keepTransforms)
         setUpTransforms();
