@@ -116,6 +116,17 @@ TEST_F(SsdpackCli, ACorruptedByteIsACrcMismatch) {
     EXPECT_NE(t.out.find("1 failed"), std::string::npos) << t.out;
 }
 
+TEST_F(SsdpackCli, ACutShortArchiveSaysSo) {
+    ASSERT_EQ(run("a -m3 " + archive_ + " " + in()).status, 0);
+    std::filesystem::resize_file(archive_, std::filesystem::file_size(archive_) - 3);
+    RunResult x = run("x " + archive_ + " meshes/env.dat -");
+    EXPECT_EQ(x.status, 1);
+    EXPECT_NE(x.err.find("cut short"), std::string::npos) << x.err;
+    RunResult list = run("l " + archive_);
+    EXPECT_EQ(list.status, 1);
+    EXPECT_NE(list.err.find("cut short"), std::string::npos) << list.err;
+}
+
 TEST_F(SsdpackCli, AnUnsupportedUnpackVersionIsNamed) {
     ASSERT_EQ(run("a -m0 " + archive_ + " " + in()).status, 0);
     FILE* f = std::fopen(archive_.c_str(), "r+b");

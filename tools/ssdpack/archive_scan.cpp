@@ -54,6 +54,8 @@ ArchiveScan scanArchive(const std::string& path) {
         scan.error = path + ": main header cut short";
         return scan;
     }
+    std::fseek(file.get(), 0, SEEK_END);
+    const int64_t fileSize = std::ftell(file.get());
     scan.mainFlags = get16(start + 10);
     int64_t blockStart = 7 + int64_t(get16(start + 12));
     for (;;) {
@@ -81,6 +83,11 @@ ArchiveScan scanArchive(const std::string& path) {
             name.resize(std::fread(name.data(), 1, name.size(), file.get()));
             e.name = name.substr(0, 259);
             e.dataOffset = uint64_t(blockStart) + headerSize;
+            e.dataCutShort = int64_t(e.dataOffset + e.packedSize) > fileSize;
+            if (e.dataCutShort && scan.status == ArchiveScan::Ok) {
+                scan.status = ArchiveScan::Truncated;
+                scan.error = path + " is cut short in the data of " + e.name;
+            }
             scan.entries.push_back(std::move(e));
         }
         if (next <= blockStart) break;

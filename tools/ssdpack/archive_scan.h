@@ -19,6 +19,7 @@ struct ScannedEntry {
     uint8_t method = 0;
     uint32_t attributes = 0;
     uint64_t dataOffset = 0;
+    bool dataCutShort = false;  // the file ends inside the data area
 };
 
 struct ArchiveScan {

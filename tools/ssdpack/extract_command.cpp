@@ -48,6 +48,8 @@ std::string diagnose(const std::string& archive, const std::string& name) {
             return "unsupported unpack version " + std::to_string(e.unpackVersion) + " in entry " + e.name +
                    " (13 to 20 are supported)";
     }
+    for (size_t i = scan.solid() ? 0 : index; i <= index; ++i)
+        if (scan.entries[i].dataCutShort) return "CRC mismatch in " + name + ": " + scan.error;
     return "CRC mismatch in " + name + ": the entry is damaged";
 }
 
