@@ -36,10 +36,12 @@ INSTANTIATE_TEST_SUITE_P(Layouts, PackAudio,
 // In a solid chain the predictors, the channel and the tables carry over between entries, across
 // changes of mode and of channel count.
 TEST(PackAudioSolid, ModeAndChannelChangesAcrossEntries) {
+    Bytes fourChannels = pcm(15000, 4, 1, 4);
+    fourChannels.insert(fourChannels.end(), {128, 129, 130});  // leaves the decoder on channel 3
     const std::vector<Entry> entries = {{"a.raw", pcm(40000, 3, 1, 1)},
                                         {"b.txt", textLike(30000, 2)},
                                         {"c.raw", pcm(20000, 1, 1, 3)},
-                                        {"d.raw", pcm(15000, 4, 1, 4)},
+                                        {"d.raw", fourChannels},
                                         {"e.raw", pcm(15001, 3, 1, 5)}};
     ssdpack::PackOptions options;
     options.method = 3;
@@ -50,6 +52,7 @@ TEST(PackAudioSolid, ModeAndChannelChangesAcrossEntries) {
     EXPECT_EQ(archive.infos()[0].stats.audioChannels, 3);
     EXPECT_EQ(archive.infos()[1].stats.audioChannels, 0);
     EXPECT_EQ(archive.infos()[3].stats.audioChannels, 4);
+    EXPECT_EQ(archive.infos()[4].stats.audioChannels, 3);
     for (size_t i = 1; i < entries.size(); ++i) EXPECT_TRUE(archive.infos()[i].continued) << i;
 }
 

@@ -147,10 +147,12 @@ BitWriter EncoderSession::encodeAudio(const uint8_t* data, size_t size, int chan
     AudioState& state = mirror.predictor;
     // A table read with fewer channels sends an out-of-range channel back to 0; one is always
     // made here unless the current audio tables already have this channel count.
+    // The table symbol is read on the channel the decoder stands on before that reset.
+    int switchChannel = state.currentChannel;
     if (state.currentChannel >= channels) state.currentChannel = 0;
     for (size_t offset = 0; offset < size; offset += audioBlockBytes) {
         const size_t n = std::min(audioBlockBytes, size - offset);
-        const int firstChannel = state.currentChannel;
+        if (offset != 0) switchChannel = state.currentChannel;
         AudioBlock block = predictBlock(state, data + offset, n, channels);
         PrefixCode codes[4];
         buildAudioCodes(block, channels, codes);
@@ -160,7 +162,7 @@ BitWriter EncoderSession::encodeAudio(const uint8_t* data, size_t size, int chan
         const uint64_t oldBits = canKeep ? audioCost(mirror.audio, block, channels) : UINT64_MAX;
         if (newBits + 8 < oldBits) {
             DecoderMirror before = mirror;
-            before.predictor.currentChannel = firstChannel;
+            before.predictor.currentChannel = switchChannel;
             switchTables(out, before, fresh);
             if (writeTableRead(out, table, mirror.tables)) ++stats.deltaTableReads;
             ++stats.tableReads;
