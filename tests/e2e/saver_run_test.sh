@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# End-to-end run of the full-screen saver under Xvfb.
+# End-to-end run of the full-screen saver under Xvfb, with no archive beside it: every load fails
+# quietly and the show still starts and ends as it should.
 #   saver_run_test.sh PROGRAM CASE
 # CASE: key (a key ends the show), sigterm, sigint, sighup (a stop signal ends it), inputs (the
 # inputs that must not end it, then a left click that does), mouse (movement with MouseExit).
@@ -114,9 +115,15 @@ shapes=(
   '^Set swap interval\.\.\.done$'
   '^Set gamma \.\.\.done$'
   '^\.{15} Load resources \.{15}$'
+  '^Load texture <c\.jpg> \.\.\.failed!$'
+  '^Load texture <load\.jpg> \.\.\.failed!$'
+  '^Load texture <loadg\.jpg> \.\.\.failed!$'
+  '^Load texture <textures\\particle\.jpg> \.\.\.failed!$'
   '^Load environment\.\.\.done$'
   '^Load static objects\.\.\.done$'
-  '^Load dynamic objects\.\.\.done$'
+  '^Load dynamic objects\.\.\.Load mesh <meshes\\env\.dat> \.\.\.done$'
+  '^Load mesh <meshes\\sphere\.dat> \.\.\.done$'
+  '^done$'
   '^\.{15} Starting main loop \.{15}$'
   '^\.\.\.Exit$'
 )
