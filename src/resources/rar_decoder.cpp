@@ -153,7 +153,8 @@ uint32_t matchLengthBonus(uint32_t distance)
 uint32_t copyInWindow(uint8_t* window, uint32_t to, uint32_t length, uint32_t distance)
 {
     uint32_t from = (to - distance) & windowMask;
-    if (distance >= 8 && to + length <= rarWindowSize && from + length <= rarWindowSize) {
+    bool chunked = distance >= 8 && distance < rarWindowSize;  // the full window distance copies in place
+    if (chunked && to + length <= rarWindowSize && from + length <= rarWindowSize) {
         // Eight bytes at a time: each chunk's source lies wholly before its destination.
         uint8_t* out = window + to;
         const uint8_t* src = window + from;

@@ -84,8 +84,10 @@ inline Bytes pcm(size_t frames, int channels, int bytesPerSample, unsigned seed)
 // An archive written by the packer into a temporary file.
 class PackedArchive {
 public:
-    PackedArchive(const std::vector<Entry>& entries, const ssdpack::PackOptions& options) : file_("packed") {
-        ssdpack::ArchiveWriter writer;
+    PackedArchive(const std::vector<Entry>& entries, const ssdpack::PackOptions& options,
+                  size_t historyLimit = ssdpack::EncoderSession::defaultHistoryLimit)
+        : file_("packed") {
+        ssdpack::ArchiveWriter writer(historyLimit);
         std::string error;
         ok_ = writer.open(file_.path(), options, error);
         for (const Entry& e : entries) {

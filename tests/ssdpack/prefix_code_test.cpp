@@ -3,7 +3,9 @@
 
 #include <algorithm>
 
+#include "lz_tokens.h"
 #include "prefix_code.h"
+#include "rar_constants.h"
 
 namespace {
 
@@ -61,5 +63,19 @@ INSTANTIATE_TEST_SUITE_P(
                       FrequencyCase{"flat", std::vector<uint32_t>(298, 5)},
                       FrequencyCase{"skewed", {1000000, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 2}}),
     [](const auto& info) { return std::string(info.param.label); });
+
+}  // namespace
+
+namespace {
+
+// Each distance lands in the slot whose base and extra bits cover it.
+TEST(DistanceSlots, EveryDistanceFitsItsSlot) {
+    for (uint32_t distance = 1; distance <= ssdpack::rar::windowSize; distance += (distance < 70000 ? 1 : 97)) {
+        const int d = ssdpack::distanceSlot(distance);
+        ASSERT_GE(distance - 1, ssdpack::rar::distanceBase[d]) << distance;
+        ASSERT_LT(distance - 1 - ssdpack::rar::distanceBase[d], 1u << ssdpack::rar::distanceBits[d]) << distance;
+    }
+    EXPECT_EQ(ssdpack::distanceSlot(ssdpack::rar::windowSize), 47);
+}
 
 }  // namespace

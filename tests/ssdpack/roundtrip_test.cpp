@@ -66,6 +66,24 @@ TEST(PackSolid, LaterEntriesMatchIntoEarlierOnes) {
     EXPECT_LT(archive.infos()[3].packedSize, 200u) << "the repeat should reach back past the third entry";
 }
 
+// A long chain drops its oldest bytes; matches into what is kept still land right.
+TEST(PackSolid, AChainLongerThanTheKeptHistory) {
+    std::vector<Entry> entries;
+    Bytes previous = textLike(300000, 30);
+    for (int i = 0; i < 8; ++i) {
+        Bytes next = previous;
+        for (size_t k = size_t(i) * 977; k < next.size(); k += 3001) next[k] = uint8_t('A' + i);
+        entries.push_back({"part" + std::to_string(i) + ".txt", next});
+        previous = next;
+    }
+    ssdpack::PackOptions options;
+    options.solid = true;
+    options.method = 2;
+    PackedArchive archive(entries, options, 1500000);
+    expectBothDecodersExtract(archive, entries);
+    EXPECT_LT(archive.infos()[7].packedSize, 20000u) << "the last part should be matches into the one before";
+}
+
 TEST(PackSolid, AStoredEntryRestartsTheChain) {
     const std::vector<Entry> entries = {
         {"a.txt", textLike(20000, 9)}, {"b.bin", randomBytes(30000, 10)}, {"c.txt", textLike(20000, 9)}};

@@ -27,7 +27,7 @@ uint32_t dosTimeOf(int64_t unixSeconds);
 
 class ArchiveWriter {
 public:
-    ArchiveWriter() = default;
+    explicit ArchiveWriter(size_t historyLimit = EncoderSession::defaultHistoryLimit) : session_(historyLimit) {}
     ~ArchiveWriter();
     ArchiveWriter(const ArchiveWriter&) = delete;
     ArchiveWriter& operator=(const ArchiveWriter&) = delete;

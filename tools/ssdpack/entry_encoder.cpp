@@ -11,7 +11,6 @@ namespace {
 constexpr size_t lzBlockTokens = 32768;
 constexpr size_t trailingBytes = 2;
 constexpr size_t audioBlockBytes = 65536;
-constexpr size_t historyLimit = 8 * rar::windowSize;  // trimmed back to one window beyond this
 
 // Codes for one block; the table switch symbol always gets a code so a later table can follow.
 LzCodes buildLzCodes(LzFrequencies freq) {
@@ -79,7 +78,9 @@ uint64_t audioCost(const PrefixCode* codes, const AudioBlock& block, int channel
 
 }  // namespace
 
-EncoderSession::EncoderSession() { restart(); }
+EncoderSession::EncoderSession(size_t historyLimit) : historyLimit_(std::max<size_t>(historyLimit, rar::windowSize)) {
+    restart();
+}
 
 void EncoderSession::restart() {
     history_.clear();
@@ -89,7 +90,7 @@ void EncoderSession::restart() {
 }
 
 void EncoderSession::appendHistory(const uint8_t* data, size_t size) {
-    if (history_.size() > historyLimit) {
+    if (history_.size() > historyLimit_) {
         const size_t drop = history_.size() - rar::windowSize;
         history_.erase(history_.begin(), history_.begin() + std::ptrdiff_t(drop));
         finder_.rebase(uint32_t(drop));

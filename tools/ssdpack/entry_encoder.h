@@ -19,7 +19,9 @@ struct EncoderOptions {
 
 class EncoderSession {
 public:
-    EncoderSession();
+    // The chain's bytes are kept up to historyLimit, then cut back to the last window.
+    static constexpr size_t defaultHistoryLimit = size_t(8) << 20;
+    explicit EncoderSession(size_t historyLimit = defaultHistoryLimit);
 
     // Forgets everything: the next entry starts the decoder afresh.
     void restart();
@@ -50,6 +52,7 @@ private:
     int bestAudioChannels(const uint8_t* data, size_t size, uint64_t& bits) const;
     void switchTables(BitWriter& out, const DecoderMirror& mirror, bool fresh) const;
 
+    size_t historyLimit_;
     std::vector<uint8_t> history_;  // the chain's bytes, the last of them the current entry
     MatchFinder finder_;
     DecoderMirror mirror_;

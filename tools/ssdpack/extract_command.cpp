@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 
 #include "archive_scan.h"
 #include "commands.h"
@@ -50,24 +51,27 @@ std::string diagnose(const std::string& archive, const std::string& name) {
     return "CRC mismatch in " + name + ": the entry is damaged";
 }
 
-bool extractEntry(const std::string& archive, const std::string& name, std::vector<uint8_t>& bytes,
-                  std::string& why) {
-    uint8_t* data = nullptr;
+// An entry's bytes as the program's reader hands them over.
+struct EntryBytes {
+    std::unique_ptr<uint8_t[]> data;
     uint32_t size = 0;
-    if (!extractFile(name.c_str(), archive.c_str(), &data, &size)) {
+};
+
+bool extractEntry(const std::string& archive, const std::string& name, EntryBytes& bytes, std::string& why) {
+    uint8_t* data = nullptr;
+    if (!extractFile(name.c_str(), archive.c_str(), &data, &bytes.size)) {
         why = diagnose(archive, name);
         return false;
     }
-    bytes.assign(data, data + size);
-    delete[] data;
+    bytes.data.reset(data);
     return true;
 }
 
-bool writeFile(const fs::path& path, const std::vector<uint8_t>& bytes, std::string& why, bool makeFolders = true) {
+bool writeFile(const fs::path& path, const EntryBytes& bytes, std::string& why, bool makeFolders = true) {
     std::error_code ec;
     if (makeFolders && path.has_parent_path()) fs::create_directories(path.parent_path(), ec);
     FILE* f = std::fopen(path.c_str(), "wb");
-    bool ok = f && (bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size());
+    bool ok = f && (bytes.size == 0 || std::fwrite(bytes.data.get(), 1, bytes.size, f) == bytes.size);
     if (f) ok = (std::fclose(f) == 0) && ok;
     if (!ok) why = "cannot write " + path.string() + ": " + std::strerror(errno);
     return ok;
@@ -94,14 +98,14 @@ bool scanForAll(const std::string& archive, ArchiveScan& scan) {
 }
 
 int extractOne(const std::string& archive, const std::string& name, const std::string& out) {
-    std::vector<uint8_t> bytes;
+    EntryBytes bytes;
     std::string why;
     if (!extractEntry(archive, name, bytes, why)) {
         std::fprintf(stderr, "ssdpack: %s\n", why.c_str());
         return 1;
     }
     if (out == "-") {
-        if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size()) {
+        if (bytes.size != 0 && std::fwrite(bytes.data.get(), 1, bytes.size, stdout) != bytes.size) {
             std::fputs("ssdpack: cannot write to standard output\n", stderr);
             return 1;
         }
@@ -124,11 +128,11 @@ int extractAll(const std::string& archive, const fs::path& folder) {
     if (!scanForAll(archive, scan)) return 1;
     size_t failed = 0;
     for (const ScannedEntry& e : scan.entries) {
-        std::vector<uint8_t> bytes;
+        EntryBytes bytes;
         std::string why;
         bool ok = entryNameIsSafe(e.name) || ((why = "unsafe name, not extracted"), false);
         ok = ok && extractEntry(archive, e.name, bytes, why) && writeFile(pathOfEntry(folder, e.name), bytes, why);
-        if (ok) std::printf("extracted %s (%zu bytes)\n", e.name.c_str(), bytes.size());
+        if (ok) std::printf("extracted %s (%u bytes)\n", e.name.c_str(), bytes.size);
         else std::printf("FAILED    %s: %s\n", e.name.c_str(), why.c_str());
         failed += ok ? 0 : 1;
     }
@@ -155,9 +159,9 @@ int runTest(const Arguments& args) {
     if (!scanForAll(args[0], scan)) return 1;
     size_t failed = 0;
     for (const ScannedEntry& e : scan.entries) {
-        std::vector<uint8_t> bytes;
+        EntryBytes bytes;
         std::string why;
-        if (extractEntry(args[0], e.name, bytes, why) && bytes.size() == e.unpackedSize) {
+        if (extractEntry(args[0], e.name, bytes, why) && bytes.size == e.unpackedSize) {
             std::printf("ok      %s\n", e.name.c_str());
         } else {
             std::printf("FAILED  %s: %s\n", e.name.c_str(), why.empty() ? "wrong size" : why.c_str());

@@ -11,14 +11,12 @@ int lengthSlot(uint32_t codedLength) {
 }
 
 int distanceSlot(uint32_t distance) {
+    // Two slots per power of two up to 256 KiB, then one per 64 KiB.
     const uint32_t v = distance - 1;
-    int lo = 0, hi = 47;
-    while (lo < hi) {
-        int mid = (lo + hi + 1) / 2;
-        if (rar::distanceBase[mid] <= v) lo = mid;
-        else hi = mid - 1;
-    }
-    return lo;
+    if (v < 4) return int(v);
+    if (v >= 0x40000) return 36 + int((v - 0x40000) >> 16);
+    const int top = 31 - __builtin_clz(v);
+    return 2 * top + int((v >> (top - 1)) & 1);
 }
 
 int shortSlot(uint32_t distance) {

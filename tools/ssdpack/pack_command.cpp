@@ -118,6 +118,11 @@ int runPack(const Arguments& args) {
     std::vector<InputFile> files;
     for (size_t i = 1; i < rest.size(); ++i)
         if (!gather(rest[i], files)) return 1;
+    // An archive rewritten in place would otherwise swallow its own old version.
+    std::erase_if(files, [&](const InputFile& f) {
+        std::error_code ec;
+        return fs::equivalent(f.path, archive, ec);
+    });
     if (!checkNames(files)) return 1;
 
     ArchiveWriter writer;
