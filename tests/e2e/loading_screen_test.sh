@@ -9,41 +9,12 @@ set -u
 program=$1
 archive=$2
 
-work=$(mktemp -d /tmp/vantrelle-loading.XXXXXX)
-xvfb_pid=""
-saver_pid=""
-
-cleanup() {
-  [ -n "$saver_pid" ] && kill -KILL "$saver_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill -TERM "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAIL: $*"
-  [ -f "$work/log.txt" ] && { echo "--- log.txt"; grep -v '^Supported' "$work/log.txt"; echo; }
-  [ -f "$work/stderr.txt" ] && { echo "--- stderr"; cat "$work/stderr.txt"; }
-  exit 1
-}
-
-wait_for() {
-  local tenths=$1; shift
-  for ((i = 0; i < tenths; i++)); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
+source "$(dirname "$0")/e2e_lib.sh"
 
 [ -f "$archive" ] || fail "no archive at $archive"
 cp "$archive" "$work/data.ssd"
 
-: >"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.txt" &
-xvfb_pid=$!
-wait_for 100 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
+start_xvfb
 
 cat >"$work/settings.ini" <<INI
 Path=$work
@@ -53,16 +24,7 @@ UseDesktop=1
 DefGamma=1
 WideScreen=1
 INI
-export VANTRELLE_CONFIG="$work/settings.ini"
-export SDL_VIDEODRIVER=x11
-export SDL_AUDIODRIVER=disk
-export SDL_DISKAUDIOFILE="$work/audio.raw"
-cd "$work"
-"$program" /s >"$work/stdout.txt" 2>"$work/stderr.txt" &
-saver_pid=$!
-
-log_has() { grep -q "$1" "$work/log.txt" 2>/dev/null; }
-stopped() { ! kill -0 "$saver_pid" 2>/dev/null; }
+start_saver "$program"
 
 # Mean brightness (0 to 1) of a region WxH+X+Y of a screenshot.
 mean_of() { convert "$1" -crop "$2" +repage -colorspace Gray -format '%[fx:mean]' info:; }
@@ -98,11 +60,7 @@ fi
 wait_for 600 log_has "Starting main loop" || fail "no main loop"
 sleep 0.3
 xdotool key a
-wait_for 20 stopped || fail "the saver did not end within 2 s"
-wait "$saver_pid"
-status=$?
-saver_pid=""
-[ "$status" -eq 0 ] || fail "exit status $status"
+expect_clean_exit
 
 for line in 'Load texture <c.jpg> ...done' 'Load texture <load.jpg> ...done' \
             'Load texture <loadg.jpg> ...done' 'Load texture <textures\particle.jpg> ...done' \
