@@ -1,12 +1,48 @@
 #include "app/saver_content.h"
 
+#include "app/music.h"
+#include "app/settings.h"
+#include "app/stop_signals.h"
 #include "core/frame_timer.h"
+#include "core/loading_progress.h"
 #include "core/log.h"
 #include "core/random.h"
+#include "objects/object_file.h"
+#include "render/glyph_font.h"
+#include "render/loading_screen.h"
+#include "resources/texture.h"
 
-void loadLoadingScreen() {}
+#include <GL/gl.h>
 
-void prepareDustAndDirector() {}
+namespace {
+
+platform::Window* contentWindow = nullptr;
+// The dust field's speck, kept until the dust field itself exists.
+Texture dustTexture = 0;
+
+// The main window's answer to each object the reader reports: the same picture, redrawn.
+void redrawLoadingImage()
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    drawLoadingImage();
+    glFinish();
+    platform::swapBuffers(contentWindow);
+}
+
+}  // namespace
+
+void loadLoadingScreen(platform::Window* mainWindow)
+{
+    contentWindow = mainWindow;
+    buildGlyphFont();
+    loadLoadingImages();
+    setLoadingProgressHandler(redrawLoadingImage);
+}
+
+void prepareDustAndDirector()
+{
+    loadTexture(dustTexture, "textures\\particle.jpg");
+}
 
 void loadEnvironmentList()
 {
@@ -23,12 +59,31 @@ void loadStaticObjects()
 void loadDynamicObjects()
 {
     logWrite("Load dynamic objects...");
+    readObjectFile("dynamic.txt");
     logDone();
 }
 
-void startMusicIfEnabled() {}
+void startMusicIfEnabled()
+{
+    if (settings.EnableMusic)
+        startMusic();
+}
 
-void playLoadingFinale() {}
+void playLoadingFinale()
+{
+    float shownSeconds = 0;
+    float previousFrame = 0;
+    // A stop signal cuts the animation short; nothing else is taken while it plays.
+    while (shownSeconds < finaleSeconds && !stopRequested()) {
+        frameTimer.start();
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        drawLoadingFinale(previousFrame);
+        platform::swapBuffers(contentWindow);
+        frameTimer.elapsed();
+        previousFrame = float(frameTimer.elapsedSeconds);
+        shownSeconds += previousFrame;
+    }
+}
 
 void chooseStart()
 {
@@ -37,6 +92,18 @@ void chooseStart()
     fpsTimer.start();
 }
 
-void stopMusicIfEnabled() {}
+void stopMusicIfEnabled()
+{
+    if (settings.EnableMusic)
+        stopMusic();
+}
 
-void releaseContent() {}
+void releaseContent()
+{
+    setLoadingProgressHandler(nullptr);
+}
+
+void closeMusicFile()
+{
+    musicFile.close();
+}

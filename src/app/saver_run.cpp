@@ -112,10 +112,10 @@ void installDisplayHooks()
                                  platform::writeGammaRamp});
 }
 
-void loadContent()
+void loadContent(platform::Window* mainWindow)
 {
     logSection("Load resources");
-    loadLoadingScreen();
+    loadLoadingScreen(mainWindow);
     prepareDustAndDirector();
     loadEnvironmentList();
     loadStaticObjects();
@@ -145,6 +145,7 @@ void shutDown(SaverApp& app, platform::Window* mainWindow)
     platform::showCursor(true);
     destroyWindows(app);
     setDisplayHooks(DisplayHooks{});
+    closeMusicFile();
 }
 
 }  // namespace
@@ -168,7 +169,7 @@ int runSaver(SaverApp& app, bool windowed)
     logSection("Initialize OpenGL");
     installDisplayHooks();
     initGL();
-    loadContent();
+    loadContent(mainWindow);
 
     clearAnyInput();
     centreCursor(mainWindow);
