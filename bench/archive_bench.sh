@@ -82,24 +82,38 @@ echo
 echo "== whole process, extracting the same archive: ssdpack x (extractFile) against unar"
 printf "%-16s %10s %10s %8s\n" archive "ssdpack s" "unar s" "ratio"
 goal_speed=met
+# Best of three runs each, to keep other load on the machine out of the figures.
+best_of_three() {
+  local out=$1; shift
+  local best=999999 t0 t1 d
+  for _ in 1 2 3; do
+    rm -rf "$out"
+    t0=$(now); "$@" >/dev/null; t1=$(now)
+    d=$(awk -v a="$t1" -v b="$t0" 'BEGIN { printf "%.3f", a - b }')
+    best=$(awk -v a="$d" -v b="$best" 'BEGIN { print (a < b ? a : b) }')
+  done
+  echo "$best"
+}
+unar_x() { unar -q -D -o "$work/out-unar" "$1"; }
 race() {
   local a=$1; shift
-  rm -rf "$work/out-ours" "$work/out-unar"
-  local t0 t1 t2
-  t0=$(now); "$ssdpack" x "$work/$a.rar" "$@" >/dev/null; t1=$(now)
-  unar -q -D -o "$work/out-unar" "$work/$a.rar" >/dev/null; t2=$(now)
   local ours theirs
-  ours=$(awk -v a="$t1" -v b="$t0" 'BEGIN { printf "%.3f", a - b }')
-  theirs=$(awk -v a="$t2" -v b="$t1" 'BEGIN { printf "%.3f", a - b }')
+  ours=$(best_of_three "$work/out-ours" "$ssdpack" x "$work/$a.rar" "$@")
+  theirs=$(best_of_three "$work/out-unar" unar_x "$work/$a.rar")
   printf "%-16s %10s %10s %8s\n" "$a" "$ours" "$theirs" "$(awk -v a="$theirs" -v b="$ours" 'BEGIN { printf "%.2f", a / b }')"
+  [ "$label" = goal ] || return 0
   awk -v a="$theirs" -v b="$ours" 'BEGIN { exit !(a >= 2 * b) }' || goal_speed="NOT met ($a)"
 }
+label=goal
 race m3 -d "$work/out-ours"
 diff -r "$c" "$work/out-ours" >/dev/null && diff -r "$c" "$work/out-unar" >/dev/null || echo "EXTRACTED FILES DIFFER"
 race m5 -d "$work/out-ours"
 last=$("$ssdpack" l "$work/m5-solid.rar" | sed -n '$!p' | tail -n 1 | awk '{ print $1 }')
 race m5-solid "$last" "$work/last.out"
 echo "(solid: ssdpack extracts the last entry, which decodes the whole stream; unar extracts everything)"
+label=info
+race m5-solid -d "$work/out-ours"
+echo "(solid, every entry: each extractFile decodes all entries before its own, as the program does)"
 
 echo
 echo "== growth of JPEG and OGG entries (packed - unpacked, from the -m5 archive)"
