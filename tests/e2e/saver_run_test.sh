@@ -51,6 +51,8 @@ case "$case_name" in
 esac
 
 expect_clean_exit
+# EnableMusic is off: no audio output was ever opened, so the disk driver wrote no file.
+[ ! -e "$work/audio.raw" ] || fail "audio was opened with EnableMusic off"
 
 # The log's lines, in order, by their shapes.
 shapes=(
