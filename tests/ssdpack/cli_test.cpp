@@ -105,6 +105,13 @@ INSTANTIATE_TEST_SUITE_P(
                       ErrorCase{"unwritableExtract", "x $A env.txt $D/no/such/dir/file", "cannot write"}),
     [](const auto& info) { return std::string(info.param.label); });
 
+TEST_F(SsdpackCli, ALinkBackUpTheTreeIsNotFollowed) {
+    std::filesystem::create_directory_symlink("..", dir_.path() + "/in/meshes/up");
+    ASSERT_EQ(run("a " + archive_ + " " + in()).status, 0);
+    RunResult test = run("t " + archive_);
+    EXPECT_NE(test.out.find("2 entries tested, 0 failed"), std::string::npos) << test.out;
+}
+
 TEST_F(SsdpackCli, ACorruptedByteIsACrcMismatch) {
     ASSERT_EQ(run("a -m0 " + archive_ + " " + in()).status, 0);
     corruptByte(100);  // inside the stored meshes\env.dat, the last entry

@@ -59,7 +59,8 @@ bool gather(const std::string& argument, std::vector<InputFile>& files) {
     const fs::path root(argument);
     if (fs::is_directory(root, ec)) {
         std::vector<InputFile> found;
-        fs::recursive_directory_iterator it(root, fs::directory_options::follow_directory_symlink, ec), end;
+        // Links to folders are not followed: a link back up the tree would never end.
+        fs::recursive_directory_iterator it(root, fs::directory_options::none, ec), end;
         for (; !ec && it != end; it.increment(ec)) {
             if (it->is_regular_file(ec)) found.push_back({entryNameOf(fs::relative(it->path(), root, ec)), it->path()});
         }
