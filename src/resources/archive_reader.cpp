@@ -54,6 +54,8 @@ bool readMarkerAndMainHeader()
     return true;
 }
 
+}  // namespace
+
 void decodeHeader(const uint8_t* b, FileHeader& h)
 {
     h.headerCrc = le16(b);
@@ -70,6 +72,8 @@ void decodeHeader(const uint8_t* b, FileHeader& h)
     h.nameSize = le16(b + 26);
     h.attributes = le32(b + 28);
 }
+
+namespace {
 
 // Moves to the next file entry and reads its header and name; false when the scan ends.
 bool nextFileEntry()

@@ -19,6 +19,9 @@ struct FileHeader {
     uint32_t attributes = 0;
 };
 
+// Fills header from the first 32 bytes of a block.
+void decodeHeader(const uint8_t* bytes, FileHeader& header);
+
 namespace BlockFlag {
 constexpr uint16_t continuesSolid = 0x0010;
 constexpr uint16_t encrypted = 0x0004;

@@ -18,15 +18,7 @@ struct FileCloser {
 
 ScannedEntry entryFromHeader(const uint8_t* h) {
     ScannedEntry e;
-    e.flags = get16(h + 3);
-    e.packedSize = get32(h + 7);
-    e.unpackedSize = get32(h + 11);
-    e.hostSystem = h[15];
-    e.fileCrc = get32(h + 16);
-    e.fileTime = get32(h + 20);
-    e.unpackVersion = h[24];
-    e.method = h[25];
-    e.attributes = get32(h + 28);
+    decodeHeader(h, e);
     return e;
 }
 

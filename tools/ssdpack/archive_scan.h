@@ -1,23 +1,17 @@
 #pragma once
 // Reads the headers of an archive the way the program walks them, for listing and for telling
 // why an extraction failed.
+#include "resources/archive_state.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace ssdpack {
 
-struct ScannedEntry {
+// The header fields as the program decodes them, and where the entry's data lies.
+struct ScannedEntry : FileHeader {
     std::string name;
-    uint16_t flags = 0;
-    uint32_t packedSize = 0;
-    uint32_t unpackedSize = 0;
-    uint8_t hostSystem = 0;
-    uint32_t fileCrc = 0;
-    uint32_t fileTime = 0;
-    uint8_t unpackVersion = 0;
-    uint8_t method = 0;
-    uint32_t attributes = 0;
     uint64_t dataOffset = 0;
     bool dataCutShort = false;  // the file ends inside the data area
 };
