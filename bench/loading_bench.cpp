@@ -7,7 +7,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <jpeglib.h>  // after <cstdio>: it needs size_t and FILE
 #include <functional>
 #include <vector>
 
@@ -17,6 +16,7 @@
 #include "resources/mesh_geometry.h"
 #include "resources/resource_file.h"
 #include "resources/texture.h"
+#include "support/jpeg_maker.h"
 
 namespace {
 
@@ -89,30 +89,10 @@ void timeMesh(const char* name)
 
 std::vector<uint8_t> syntheticJpeg(int side)
 {
-    jpeg_compress_struct cinfo{};
-    jpeg_error_mgr errors{};
-    cinfo.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&cinfo);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &buffer, &size);
-    cinfo.image_width = cinfo.image_height = JDIMENSION(side);
-    cinfo.input_components = 3;
-    cinfo.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&cinfo);
-    jpeg_start_compress(&cinfo, TRUE);
-    std::vector<uint8_t> row(size_t(side) * 3);
-    for (int y = 0; y < side; ++y) {
-        for (int x = 0; x < side; ++x)
-            row[size_t(x) * 3] = uint8_t(x ^ y), row[size_t(x) * 3 + 1] = uint8_t(x * y), row[size_t(x) * 3 + 2] = uint8_t(y);
-        JSAMPROW rows[1] = {row.data()};
-        jpeg_write_scanlines(&cinfo, rows, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    std::vector<uint8_t> bytes(buffer, buffer + size);
-    std::free(buffer);
-    return bytes;
+    JpegRecipe recipe;
+    recipe.width = recipe.height = side;
+    recipe.paint = [](int x, int y) { return Rgb{uint8_t(x ^ y), uint8_t(x * y), uint8_t(y)}; };
+    return makeJpeg(recipe);
 }
 
 void timeLoadingPhase()
