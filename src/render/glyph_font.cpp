@@ -32,9 +32,7 @@ void compileGlyph(int i)
 
 void buildGlyphFont()
 {
-    TextureHolder holder;
-    loadTexture(holder.texture, "c.jpg");
-    glyphTexture = holder.texture;
+    glyphTexture = loadTexture("c.jpg");
     // All thirteen names are reserved, so no later reservation can hand one of them out.
     glyphListBase = glGenLists(glyphCount);
     glBindTexture(GL_TEXTURE_2D, glyphTexture);

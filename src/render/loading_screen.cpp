@@ -49,12 +49,8 @@ void whiteVeil(float alpha)
 
 void loadLoadingImages()
 {
-    TextureHolder holder;
-    loadTexture(holder.texture, "load.jpg");
-    loadingImage = holder.texture;
-    holder.texture = 0;
-    loadTexture(holder.texture, "loadg.jpg");
-    loadingGlowImage = holder.texture;
+    loadingImage = loadTexture("load.jpg");
+    loadingGlowImage = loadTexture("loadg.jpg");
 }
 
 void drawLoadingImage()
