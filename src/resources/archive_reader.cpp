@@ -12,21 +12,12 @@ ExtractionState extraction;
 
 namespace {
 
-constexpr uint8_t rarMarker[7] = {0x52, 0x61, 0x72, 0x21, 0x1A, 0x07, 0x00};
-constexpr uint8_t mardokMarker[7] = {'M', 'a', 'r', 'd', 'o', 'k', '!'};
-constexpr uint8_t oldMarker[4] = {0x52, 0x45, 0x7E, 0x5E};
-constexpr uint32_t mainHeaderSize = 13;
-constexpr uint32_t blockHeaderSize = 32;
-constexpr uint8_t fileBlock = 0x74;
-constexpr uint8_t endBlock = 0x77;
-constexpr uint8_t storedMethod = 0x30;
-constexpr uint16_t solidArchive = 0x0008;
+using namespace rarFormat;
+
 // Every decoded symbol takes at least one bit and yields at most 260 bytes: a compressed entry
 // declaring more than this per byte of data area cannot decode to its size.
 constexpr uint64_t maxBytesPerPackedByte = 8 * 260;
 
-uint16_t le16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
-uint32_t le32(const uint8_t* p) { return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24); }
 
 bool seekTo(int64_t offset) { return std::fseek(extraction.archive, long(offset), SEEK_SET) == 0; }
 

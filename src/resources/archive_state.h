@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "resources/rar_format.h"
+
 struct FileHeader {
     uint16_t headerCrc = 0;
     uint8_t type = 0;
@@ -21,12 +23,6 @@ struct FileHeader {
 
 // Fills header from the first 32 bytes of a block.
 void decodeHeader(const uint8_t* bytes, FileHeader& header);
-
-namespace BlockFlag {
-constexpr uint16_t continuesSolid = 0x0010;
-constexpr uint16_t encrypted = 0x0004;
-constexpr uint16_t hasData = 0x8000;
-}
 
 struct ExtractionState {
     static constexpr uint32_t nameCapacity = 259;

@@ -9,8 +9,8 @@ namespace ssdpack {
 
 namespace {
 
-uint16_t get16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
-uint32_t get32(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
+using rarFormat::le16;
+using rarFormat::le32;
 
 struct FileCloser {
     void operator()(FILE* f) const { std::fclose(f); }
@@ -48,30 +48,30 @@ ArchiveScan scanArchive(const std::string& path) {
     }
     std::fseek(file.get(), 0, SEEK_END);
     const int64_t fileSize = std::ftell(file.get());
-    scan.mainFlags = get16(start + 10);
-    int64_t blockStart = 7 + int64_t(get16(start + 12));
+    scan.mainFlags = le16(start + 10);
+    int64_t blockStart = 7 + int64_t(le16(start + 12));
     for (;;) {
         if (std::fseek(file.get(), long(blockStart), SEEK_SET) != 0) break;
         uint8_t h[32] = {};
         got = std::fread(h, 1, sizeof h, file.get());
         if (got == 0) break;
-        const uint16_t headerSize = get16(h + 5);
+        const uint16_t headerSize = le16(h + 5);
         if (got < 7 || headerSize < 7) {
             scan.status = ArchiveScan::Truncated;
             scan.error = path + ": damaged block header at offset " + std::to_string(blockStart);
             break;
         }
-        const uint16_t flags = get16(h + 3);
-        int64_t next = blockStart + headerSize + ((flags & 0x8000) ? int64_t(get32(h + 7)) : 0);
-        if (h[2] == 0x77) break;
-        if (h[2] == 0x74) {
+        const uint16_t flags = le16(h + 3);
+        int64_t next = blockStart + headerSize + ((flags & BlockFlag::hasData) ? int64_t(le32(h + 7)) : 0);
+        if (h[2] == rarFormat::endBlock) break;
+        if (h[2] == rarFormat::fileBlock) {
             if (got < 32) {
                 scan.status = ArchiveScan::Truncated;
                 scan.error = path + ": file header cut short at offset " + std::to_string(blockStart);
                 break;
             }
             ScannedEntry e = entryFromHeader(h);
-            std::string name(get16(h + 26), '\0');
+            std::string name(le16(h + 26), '\0');
             name.resize(std::fread(name.data(), 1, name.size(), file.get()));
             e.name = name.substr(0, 259);
             e.dataOffset = uint64_t(blockStart) + headerSize;

@@ -9,19 +9,18 @@
 #include <ctime>
 
 #include "checksum.h"
+#include "resources/rar_format.h"
 
 namespace ssdpack {
 
 namespace {
 
-constexpr uint8_t marker[7] = {0x52, 0x61, 0x72, 0x21, 0x1A, 0x07, 0x00};
-constexpr uint16_t flagHasData = 0x8000;
+using rarFormat::rarMarker;
+using rarFormat::solidArchive;
+using rarFormat::storedMethod;
 constexpr uint16_t flagDictionary1M = 0x0080;
-constexpr uint16_t flagContinued = 0x0010;
-constexpr uint16_t mainFlagSolid = 0x0008;
 constexpr uint8_t hostUnix = 3;
 constexpr uint8_t unpackVersion = 20;
-constexpr uint8_t methodStored = 0x30;
 
 void put16(std::vector<uint8_t>& b, uint32_t v) {
     b.push_back(uint8_t(v));
@@ -87,11 +86,11 @@ bool ArchiveWriter::open(const std::string& path, const PackOptions& options, st
         return false;
     }
     session_.restart();
-    std::vector<uint8_t> head(marker, marker + 7);
+    std::vector<uint8_t> head(rarMarker, rarMarker + 7);
     std::vector<uint8_t> main;
     put16(main, 0);
     main.push_back(0x73);
-    put16(main, options.solid ? mainFlagSolid : 0);
+    put16(main, options.solid ? solidArchive : 0);
     put16(main, 13);
     put16(main, 0);
     put32(main, 0);
@@ -131,11 +130,11 @@ bool ArchiveWriter::add(const std::string& name, const std::vector<uint8_t>& dat
         packed = session_.encode(data.data(), data.size(), encoderOptions, &entry.stats);
         entry.method = uint8_t(0x30 + options_.method);
     }
-    if (entry.method == methodStored || packed.size() >= data.size()) {
+    if (entry.method == storedMethod || packed.size() >= data.size()) {
         // Storing: other decoders never take a stored entry into a solid stream, so the chain
         // starts again at the next compressed entry.
         packed = data;
-        entry.method = methodStored;
+        entry.method = storedMethod;
         entry.continued = false;
         entry.stats = EncodeStats{};
         session_.restart();
@@ -144,8 +143,8 @@ bool ArchiveWriter::add(const std::string& name, const std::vector<uint8_t>& dat
 
     std::vector<uint8_t> header;
     put16(header, 0);
-    header.push_back(0x74);
-    put16(header, flagHasData | flagDictionary1M | (entry.continued ? flagContinued : 0));
+    header.push_back(rarFormat::fileBlock);
+    put16(header, BlockFlag::hasData | flagDictionary1M | (entry.continued ? BlockFlag::continuesSolid : 0));
     put16(header, uint32_t(32 + name.size()));
     put32(header, entry.packedSize);
     put32(header, uint32_t(data.size()));
